@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "board.h"
+#include "evaluation_tables.h"
 #include "history.h"
 
 namespace lorvane {
@@ -28,13 +29,6 @@ constexpr std::int16_t kWorstScore = -20000;    // starting best of a node; no m
 constexpr std::int16_t kGeneralWinBase = 19990; // plus depth: a general is gone
 constexpr std::int16_t kCanTakeGeneral = 18888; // the side to move can take the other general
 
-// Material, mobility and pawn tables, indexed by PieceCode 0..15.
-extern const std::int16_t PieceValue[16];
-extern const std::int16_t MobilityWeight[16];
-extern const std::int16_t HalfValue[16];  // PieceValue / 14, rounded
-// Indexed [y][x].
-extern const std::int16_t PlayerPawnBonus[kRanks][kFiles];
-extern const std::int16_t ComputerPawnBonus[kRanks][kFiles];
 
 // The advance bonus of a pawn on (x, y); 0 for any other content.
 std::int16_t PawnBonus(const Board& board, int x, int y);

@@ -1,0 +1,138 @@
+#include "fen.h"
+
+#include <sstream>
+#include <vector>
+
+namespace lorvane {
+
+namespace {
+
+int CodeOfLetter(char c) {
+  switch (c) {
+    case 'k': return kComputerGeneral;
+    case 'r': return kComputerChariot;
+    case 'n': case 'h': return kComputerHorse;
+    case 'c': return kComputerCannon;
+    case 'a': return kComputerAdvisor;
+    case 'b': case 'e': return kComputerElephant;
+    case 'p': return kComputerPawn;
+    case 'K': return kPlayerGeneral;
+    case 'R': return kPlayerChariot;
+    case 'N': case 'H': return kPlayerHorse;
+    case 'C': return kPlayerCannon;
+    case 'A': return kPlayerAdvisor;
+    case 'B': case 'E': return kPlayerElephant;
+    case 'P': return kPlayerPawn;
+    default: return -1;
+  }
+}
+
+constexpr char kLetters[] = " krncabpKRNCABP";
+
+}  // namespace
+
+bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
+  std::istringstream in(line);
+  std::vector<std::string> fields;
+  for (std::string f; in >> f;) fields.push_back(f);
+  if (fields.empty()) {
+    error = "empty line, expected a position";
+    return false;
+  }
+  if (fields.size() > 6) {
+    error = "too many fields (" + std::to_string(fields.size()) + "), expected one to six";
+    return false;
+  }
+
+  Board board;
+  const std::string& rows = fields[0];
+  int y = 0;
+  int x = 0;
+  for (std::size_t i = 0; i <= rows.size(); ++i) {
+    const char c = i < rows.size() ? rows[i] : '/';
+    if (c == '/') {
+      if (y >= kRanks) {
+        error = "too many rows, expected 10";
+        return false;
+      }
+      if (x != kFiles) {
+        error = "row " + std::to_string(y + 1) + " has " + std::to_string(x) +
+                " files, expected 9";
+        return false;
+      }
+      ++y;
+      x = 0;
+      continue;
+    }
+    if (c >= '1' && c <= '9') {
+      x += c - '0';
+    } else {
+      const int code = CodeOfLetter(c);
+      if (code < 0) {
+        error = std::string("unknown letter '") + c + "' in row " + std::to_string(y + 1);
+        return false;
+      }
+      if (x < kFiles && y < kRanks) board(x, y) = static_cast<std::uint8_t>(code);
+      ++x;
+    }
+    if (x > kFiles) {
+      error = "row " + std::to_string(y + 1) + " is too long, more than 9 files";
+      return false;
+    }
+    if (y >= kRanks) {
+      error = "too many rows, expected 10";
+      return false;
+    }
+  }
+  if (y != kRanks) {
+    error = "board has " + std::to_string(y) + " rows, expected 10";
+    return false;
+  }
+
+  bool playerToMove = true;
+  if (fields.size() >= 2) {
+    if (fields[1] == "w" || fields[1] == "r") {
+      playerToMove = true;
+    } else if (fields[1] == "b") {
+      playerToMove = false;
+    } else {
+      error = "unknown side '" + fields[1] + "', expected w or b";
+      return false;
+    }
+  }
+  out.board = board;
+  out.playerToMove = playerToMove;
+  return true;
+}
+
+std::string ToFen(const Board& board, bool playerToMove) {
+  std::string s;
+  for (int y = 0; y < kRanks; ++y) {
+    int empty = 0;
+    for (int x = 0; x < kFiles; ++x) {
+      const std::uint8_t c = board(x, y);
+      if (c == 0 || c > 14) {
+        ++empty;
+        continue;
+      }
+      if (empty) s += static_cast<char>('0' + empty);
+      empty = 0;
+      s += kLetters[c];
+    }
+    if (empty) s += static_cast<char>('0' + empty);
+    if (y + 1 < kRanks) s += '/';
+  }
+  s += playerToMove ? " w" : " b";
+  return s;
+}
+
+std::string ToIccs(int fromX, int fromY, int toX, int toY) {
+  std::string s(4, ' ');
+  s[0] = static_cast<char>('a' + fromX);
+  s[1] = static_cast<char>('0' + (9 - fromY));
+  s[2] = static_cast<char>('a' + toX);
+  s[3] = static_cast<char>('0' + (9 - toY));
+  return s;
+}
+
+}  // namespace lorvane

@@ -1,0 +1,22 @@
+// Xiangqi FEN positions and ICCS move coordinates for the engine tool.
+#pragma once
+
+#include <string>
+
+#include "board.h"
+
+namespace lorvane {
+
+struct FenPosition {
+  Board board;
+  bool playerToMove = true;  // side field: w = the player (default), b = the computer
+};
+
+// Parses one line. On failure returns false and says what is wrong in error.
+bool ParseFen(const std::string& line, FenPosition& out, std::string& error);
+std::string ToFen(const Board& board, bool playerToMove);
+
+// ICCS: file letter a..i for x = 0..8, rank digit 9 - y; from-point then to-point.
+std::string ToIccs(int fromX, int fromY, int toX, int toY);
+
+}  // namespace lorvane

@@ -1,0 +1,160 @@
+// lorvane-engine: the rules and the computer opponent without the window.
+// Each subcommand reads one FEN position per line on standard input and
+// writes one line per position on standard output.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_positions.h"
+#include "engine.h"
+#include "fen.h"
+#include "perft.h"
+
+using namespace lorvane;
+
+namespace {
+
+const char kUsage[] =
+    "usage: lorvane-engine <command>\n"
+    "  search D     best move and score of a D-ply search (D = 1..8), the computer to move\n"
+    "  eval         evaluation with the computer to move, then with the player to move\n"
+    "  moves b|w    generated moves of the computer (b) or the player (w)\n"
+    "  perft D      legal move path count of length D (D = 1..8) for the side to move\n"
+    "  bench        time the search at depths 2 and 3 over built-in positions\n"
+    "Positions are read as xiangqi FEN, one per line, from standard input.\n";
+
+int Usage() {
+  std::fflush(stdout);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+bool ParseDepth(const char* text, int& depth) {
+  const std::string s = text;
+  if (s.size() != 1 || s[0] < '1' || s[0] > '8') return false;
+  depth = s[0] - '0';
+  return true;
+}
+
+std::string SearchLine(Engine& engine, const Board& board, int depth) {
+  engine.SearchDepth = static_cast<std::int16_t>(depth);
+  engine.board = board;
+  engine.BestMove = MoveRecord();
+  const std::int16_t score = engine.Search(engine.SearchDepth);
+  const MoveRecord& m = engine.BestMove;
+  // A recorded move always leaves its from-point.
+  const bool recorded = m.FromX() != m.ToX() || m.FromY() != m.ToY();
+  const std::string move = recorded ? ToIccs(m.FromX(), m.FromY(), m.ToX(), m.ToY()) : "none";
+  return move + " " + std::to_string(score);
+}
+
+std::string MovesLine(Engine& engine, const Board& board, bool player) {
+  engine.board = board;
+  const std::int16_t n = engine.GenerateMoves(engine.board, 1, player);
+  std::string line = std::to_string(n);
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord& m = engine.MoveTable[1][i];
+    line += ' ';
+    line += ToIccs(m.FromX(), m.FromY(), m.ToX(), m.ToY());
+  }
+  return line;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+int Bench() {
+  auto engine = std::make_unique<Engine>();
+  std::printf("positions searched: %d per depth\n", kBenchPositionCount);
+  for (int depth : {2, 3}) {
+    std::vector<double> ms;
+    const std::uint64_t leavesBefore = engine->leavesEvaluated;
+    double total = 0;
+    for (int i = 0; i < kBenchPositionCount; ++i) {
+      FenPosition pos;
+      std::string error;
+      if (!ParseFen(kBenchPositions[i], pos, error)) {
+        std::fprintf(stderr, "bench position %d: %s\n", i + 1, error.c_str());
+        return 1;
+      }
+      const auto start = std::chrono::steady_clock::now();
+      SearchLine(*engine, pos.board, depth);
+      const std::chrono::duration<double, std::milli> took =
+          std::chrono::steady_clock::now() - start;
+      ms.push_back(took.count());
+      total += took.count();
+    }
+    const double leaves = static_cast<double>(engine->leavesEvaluated - leavesBefore);
+    std::printf("depth %d: leaves evaluated %.0f, %.0f leaves/s, median %.2f ms, max %.2f ms\n",
+                depth, leaves, leaves / (total / 1000.0), Median(ms),
+                *std::max_element(ms.begin(), ms.end()));
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const std::string command = argv[1];
+  int depth = 0;
+  bool player = false;
+
+  if (command == "bench") {
+    if (argc != 2) return Usage();
+    return Bench();
+  } else if (command == "eval") {
+    if (argc != 2) return Usage();
+  } else if (command == "search" || command == "perft") {
+    if (argc != 3 || !ParseDepth(argv[2], depth)) return Usage();
+  } else if (command == "moves") {
+    if (argc != 3) return Usage();
+    const std::string side = argv[2];
+    if (side != "b" && side != "w") return Usage();
+    player = side == "w";
+  } else {
+    return Usage();
+  }
+
+  auto engine = std::make_unique<Engine>();
+  std::string line;
+  long lineNumber = 0;
+  while (std::getline(std::cin, line)) {
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;  // blank line
+    FenPosition pos;
+    std::string error;
+    if (!ParseFen(line, pos, error)) {
+      std::fflush(stdout);
+      std::fprintf(stderr, "line %ld: %s\n", lineNumber, error.c_str());
+      return 2;
+    }
+    std::string out;
+    if (command == "search") {
+      out = SearchLine(*engine, pos.board, depth);
+    } else if (command == "eval") {
+      engine->board = pos.board;
+      const std::int16_t computer = engine->Evaluate(engine->board, false);
+      const std::int16_t playerScore = engine->Evaluate(engine->board, true);
+      out = std::to_string(computer) + " " + std::to_string(playerScore);
+    } else if (command == "moves") {
+      out = MovesLine(*engine, pos.board, player);
+    } else {
+      engine->board = pos.board;
+      out = std::to_string(Perft(*engine, depth, pos.playerToMove));
+    }
+    out += '\n';
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+  }
+  return 0;
+}

@@ -1,0 +1,35 @@
+#include "perft.h"
+
+namespace lorvane {
+
+namespace {
+
+// Whether the side that just moved (mover) left its general where the
+// opponent can take it. Row 0 serves as scratch: the counted rows are 1..8.
+bool GeneralExposed(Engine& engine, bool mover) {
+  const std::uint8_t general = mover ? kPlayerGeneral : kComputerGeneral;
+  const std::int16_t n = engine.GenerateMoves(engine.board, 0, !mover);
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord& m = engine.MoveTable[0][i];
+    if (engine.board(m.ToX(), m.ToY()) == general) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::uint64_t Perft(Engine& engine, int depth, bool sideToMove) {
+  const auto row = static_cast<std::int16_t>(depth);
+  const std::int16_t n = engine.GenerateMoves(engine.board, row, sideToMove);
+  std::uint64_t total = 0;
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord m = engine.MoveTable[row][i];
+    const std::uint8_t captured = engine.MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+    if (!GeneralExposed(engine, sideToMove))
+      total += depth == 1 ? 1 : Perft(engine, depth - 1, !sideToMove);
+    engine.UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], captured);
+  }
+  return total;
+}
+
+}  // namespace lorvane
