@@ -1,0 +1,698 @@
+// Draws every picture of Lorvane with QPainter and writes them as PNG files,
+// each at 1x and natively at 2x ("name@2x.png") for high-DPI screens.
+//
+//   QT_QPA_PLATFORM=offscreen lorvane-draw-assets OUTDIR [--fonts DIR] [--preview FILE.png]
+//
+// OUTDIR receives board.png, marker.png, pieces/<side>_<kind>.png and
+// buttons/<name>_<state>.png. The text is drawn with the game's own font
+// files (assets/fonts), never with a font of the machine, so the pictures
+// come out the same everywhere. Textures use a fixed pseudo-random hash, so
+// running the program twice gives identical files.
+
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#ifndef LORVANE_FONT_DIR
+#define LORVANE_FONT_DIR "assets/fonts"
+#endif
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Geometry shared with the window code.
+
+constexpr int kBoardW = 452;
+constexpr int kBoardH = 501;
+constexpr int kGridX0 = 33;  // file line f at x = 33 + 48 f
+constexpr int kGridY0 = 32;  // rank line r at y = 32 + 48 r
+constexpr int kStep = 48;
+constexpr int kPiece = 43;
+constexpr int kMarker = 44;
+constexpr int kButtonW = 54;
+constexpr int kButtonH = 36;
+
+QString g_family = QStringLiteral("Lorvane Serif");
+
+// ---------------------------------------------------------------------------
+// Deterministic noise.
+
+uint32_t Hash(int x, int y, uint32_t seed) {
+  uint32_t h = seed * 0x9E3779B1u;
+  h ^= static_cast<uint32_t>(x) * 0x85EBCA77u;
+  h = (h << 13) | (h >> 19);
+  h ^= static_cast<uint32_t>(y) * 0xC2B2AE3Du;
+  h ^= h >> 16;
+  h *= 0x7FEB352Du;
+  h ^= h >> 15;
+  h *= 0x846CA68Bu;
+  h ^= h >> 16;
+  return h;
+}
+
+double Lattice(int x, int y, uint32_t seed) {
+  return (Hash(x, y, seed) & 0xFFFFFF) / double(0x1000000);
+}
+
+double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+
+// Value noise in [0, 1].
+double Noise(double x, double y, uint32_t seed) {
+  const double fx = std::floor(x);
+  const double fy = std::floor(y);
+  const int ix = static_cast<int>(fx);
+  const int iy = static_cast<int>(fy);
+  const double tx = Smooth(x - fx);
+  const double ty = Smooth(y - fy);
+  const double a = Lattice(ix, iy, seed);
+  const double b = Lattice(ix + 1, iy, seed);
+  const double c = Lattice(ix, iy + 1, seed);
+  const double d = Lattice(ix + 1, iy + 1, seed);
+  return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
+}
+
+// Fractal noise in about [0, 1].
+double Fbm(double x, double y, uint32_t seed, int octaves) {
+  double sum = 0.0;
+  double amp = 0.5;
+  double norm = 0.0;
+  for (int i = 0; i < octaves; ++i) {
+    sum += amp * Noise(x, y, seed + 101u * static_cast<uint32_t>(i));
+    norm += amp;
+    x *= 2.03;
+    y *= 2.03;
+    amp *= 0.5;
+  }
+  return sum / norm;
+}
+
+struct Rgb {
+  double r, g, b;
+};
+
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+Rgb Scale(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
+
+QRgb ToQRgb(Rgb c, int alpha = 255) {
+  auto clamp = [](double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); };
+  return qRgba(clamp(c.r), clamp(c.g), clamp(c.b), alpha);
+}
+
+// Wood with grain running left to right: soft growth rings warped by
+// low-frequency noise, fine fibres, and slow colour variation.
+// (x, y) are picture coordinates at 1x, so both scales show the same wood.
+Rgb Wood(double x, double y, Rgb light, Rgb dark, uint32_t seed, double period) {
+  // Growth rings: nearly parallel lines whose spacing drifts slowly.
+  const double warp = 3.0 * Fbm(x / 380.0, y / 140.0, seed, 4) + 0.25 * Fbm(x / 45.0, y / 20.0, seed + 7u, 2);
+  const double phase = y / period + warp;
+  const double ring = 0.5 + 0.5 * std::sin(phase * 2.0 * M_PI);
+  const double ringLine = std::pow(ring, 5.0);                    // thin darker late-wood lines
+  const double fibre = Fbm(x / 70.0, y / 0.8, seed + 13u, 3);     // long thin streaks
+  const double pores = Noise(x / 9.0, y / 0.45, seed + 17u);      // short pores along the grain
+  const double patch = Fbm(x / 260.0, y / 200.0, seed + 29u, 3);  // slow colour variation
+  double t = 0.38 * ringLine + 0.28 * (fibre - 0.5) + 0.10 * (pores - 0.5) + 0.50 * (patch - 0.5) + 0.22;
+  t = std::clamp(t, 0.0, 1.0);
+  return Mix(light, dark, t);
+}
+
+// Grey stone: mottled, with light and dark flecks.
+Rgb Stone(double x, double y, Rgb base, uint32_t seed) {
+  const double mottle = Fbm(x / 9.0, y / 9.0, seed, 4) - 0.5;
+  const double fine = Noise(x * 1.7, y * 1.7, seed + 3u) - 0.5;
+  const uint32_t h = Hash(static_cast<int>(std::floor(x * 2.0)), static_cast<int>(std::floor(y * 2.0)), seed + 9u);
+  double fleck = 0.0;
+  if ((h & 0xFF) < 6) fleck = -0.10;
+  else if ((h & 0xFF) > 250) fleck = 0.08;
+  const double k = 1.0 + 0.16 * mottle + 0.06 * fine + fleck;
+  return Scale(base, k);
+}
+
+// ---------------------------------------------------------------------------
+// Helpers.
+
+QImage NewImage(int w, int h, int s) {
+  QImage img(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  return img;
+}
+
+QFont SerifFont(double pixelSize, bool bold) {
+  QFont f(g_family);
+  f.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+  f.setBold(bold);
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setStyleStrategy(QFont::PreferAntialias);
+  return f;
+}
+
+// Text outline whose ink box is centred on `centre` (in the painter's
+// logical coordinates; `pixelSize` is logical too).
+QPainterPath CenteredText(const QString& text, double pixelSize, bool bold, QPointF centre,
+                          double letterSpacing = 0.0) {
+  // Build at 16x the size and scale down: QFont pixel sizes are integers.
+  const double big = 16.0;
+  QFont f = SerifFont(pixelSize * big, bold);
+  if (letterSpacing != 0.0) f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing * big);
+  QPainterPath path;
+  path.addText(0, 0, f, text);
+  QTransform t;
+  t.scale(1.0 / big, 1.0 / big);
+  path = t.map(path);
+  const QRectF box = path.boundingRect();
+  path.translate(centre - box.center());
+  return path;
+}
+
+// Texture image of `w` x `h` logical pixels at scale `s`, filled by `fn`
+// evaluated at the logical centre of each device pixel.
+template <typename Fn>
+QImage Texture(int w, int h, int s, Fn fn) {
+  QImage img(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
+  for (int py = 0; py < img.height(); ++py) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
+    for (int px = 0; px < img.width(); ++px) {
+      line[px] = fn((px + 0.5) / s, (py + 0.5) / s);
+    }
+  }
+  return img;
+}
+
+// Brush painting `tex` (made at scale s) under a painter scaled by s.
+QBrush TextureBrush(const QImage& tex, int s, QPointF origin = QPointF()) {
+  QBrush brush(tex);
+  QTransform t;
+  t.translate(origin.x(), origin.y());
+  t.scale(1.0 / s, 1.0 / s);
+  brush.setTransform(t);
+  return brush;
+}
+
+// ---------------------------------------------------------------------------
+// Board.
+
+const QColor kInk(52, 30, 14);
+
+double FileX(int f) { return kGridX0 + kStep * f + 0.5; }  // +0.5: centre of the pixel column
+double RankY(int r) { return kGridY0 + kStep * r + 0.5; }
+
+void DrawPositionMark(QPainter& p, int file, int rank) {
+  const double x = FileX(file);
+  const double y = RankY(rank);
+  const double gap = 3.0;
+  const double len = 8.0;
+  for (int sx = -1; sx <= 1; sx += 2) {
+    if ((file == 0 && sx < 0) || (file == 8 && sx > 0)) continue;
+    for (int sy = -1; sy <= 1; sy += 2) {
+      QPainterPath tick;
+      tick.moveTo(x + sx * (gap + len), y + sy * gap);
+      tick.lineTo(x + sx * gap, y + sy * gap);
+      tick.lineTo(x + sx * gap, y + sy * (gap + len));
+      p.drawPath(tick);
+    }
+  }
+}
+
+QImage DrawBoard(int s) {
+  const Rgb light{232, 186, 118};
+  const Rgb dark{176, 114, 52};
+  QImage img = Texture(kBoardW, kBoardH, s, [&](double x, double y) {
+    Rgb c = Wood(x, y, light, dark, 1234u, 13.0);
+    // Gentle vignette towards the edges of the board.
+    const double nx = (x - kBoardW / 2.0) / (kBoardW / 2.0);
+    const double ny = (y - kBoardH / 2.0) / (kBoardH / 2.0);
+    const double v = std::pow(std::clamp(std::max(std::fabs(nx), std::fabs(ny)), 0.0, 1.0), 6.0);
+    c = Scale(c, 1.0 - 0.16 * v - 0.04 * (nx * nx + ny * ny));
+    return ToQRgb(c);
+  });
+
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(s, s);
+
+  // Edge of the wooden board: a dark border with a light bevel inside it.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(70, 40, 18, 150), 1.0));
+  p.drawRect(QRectF(0.5, 0.5, kBoardW - 1.0, kBoardH - 1.0));
+  p.setPen(QPen(QColor(255, 236, 200, 90), 1.0));
+  p.drawRect(QRectF(1.5, 1.5, kBoardW - 3.0, kBoardH - 3.0));
+
+  const double left = FileX(0), right = FileX(8);
+  const double top = RankY(0), bottom = RankY(9);
+
+  // Outer frame: a thick line four pixels outside the grid.
+  {
+    QPen pen(kInk, 3.0);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    const double o = 5.5;  // covers device rows 26..28 at 1x for the top edge
+    p.drawRect(QRectF(left - o, top - o, (right - left) + 2 * o, (bottom - top) + 2 * o));
+  }
+
+  QPen line(kInk, 1.0);
+  line.setCapStyle(Qt::SquareCap);
+  line.setJoinStyle(Qt::MiterJoin);
+  p.setPen(line);
+
+  // Edge of the grid (the thin line of the double frame).
+  p.drawRect(QRectF(left, top, right - left, bottom - top));
+  // Rank lines.
+  for (int r = 1; r <= 8; ++r) p.drawLine(QPointF(left, RankY(r)), QPointF(right, RankY(r)));
+  // Inner file lines stop at the river.
+  for (int f = 1; f <= 7; ++f) {
+    p.drawLine(QPointF(FileX(f), RankY(0)), QPointF(FileX(f), RankY(4)));
+    p.drawLine(QPointF(FileX(f), RankY(5)), QPointF(FileX(f), RankY(9)));
+  }
+  // Palaces.
+  p.drawLine(QPointF(FileX(3), RankY(0)), QPointF(FileX(5), RankY(2)));
+  p.drawLine(QPointF(FileX(5), RankY(0)), QPointF(FileX(3), RankY(2)));
+  p.drawLine(QPointF(FileX(3), RankY(7)), QPointF(FileX(5), RankY(9)));
+  p.drawLine(QPointF(FileX(5), RankY(7)), QPointF(FileX(3), RankY(9)));
+
+  // Position marks at the cannon and pawn points.
+  QPen mark(kInk, 1.0);
+  mark.setCapStyle(Qt::FlatCap);
+  mark.setJoinStyle(Qt::MiterJoin);
+  p.setPen(mark);
+  for (int f : {1, 7}) {
+    DrawPositionMark(p, f, 2);
+    DrawPositionMark(p, f, 7);
+  }
+  for (int f = 0; f <= 8; f += 2) {
+    DrawPositionMark(p, f, 3);
+    DrawPositionMark(p, f, 6);
+  }
+
+  // The river captions, carved into the wood: a light lower edge, a dark
+  // upper edge, then the ink.
+  const double riverY = (RankY(4) + RankY(5)) / 2.0;
+  const double mid = (left + right) / 2.0;
+  const double near = kStep * 1.25;  // from the centre line to 河 / 漢
+  const double far = kStep * 2.75;   // to 楚 / 界
+  struct Caption {
+    const char* text;
+    double x;
+  } const captions[] = {
+      {"楚", mid - far - 6.0}, {"河", mid - near - 6.0},
+      {"漢", mid + near + 6.0}, {"界", mid + far + 6.0},
+  };
+  p.setPen(Qt::NoPen);
+  for (const Caption& c : captions) {
+    const QPainterPath glyph =
+        CenteredText(QString::fromUtf8(c.text), 33.0, true, QPointF(c.x, riverY));
+    p.setBrush(QColor(255, 240, 210, 110));
+    p.drawPath(glyph.translated(0.6, 0.8));
+    p.setBrush(QColor(40, 20, 6, 60));
+    p.drawPath(glyph.translated(-0.4, -0.5));
+    p.setBrush(QColor(kInk.red(), kInk.green(), kInk.blue(), 235));
+    p.drawPath(glyph);
+  }
+  p.end();
+  return img;
+}
+
+// ---------------------------------------------------------------------------
+// Pieces.
+
+enum class Side { kBlack, kRed };
+
+QImage DrawPiece(Side side, const QString& character, int s) {
+  QImage img = NewImage(kPiece, kPiece, s);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(s, s);
+
+  const QPointF c(kPiece / 2.0, kPiece / 2.0);
+  const double rOuter = 20.4;  // side of the disc
+  const double rFace = 18.2;   // top face
+  const double rRing = 15.6;   // engraved ring
+
+  // A faint contact shadow, well inside the picture.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 40));
+  p.drawEllipse(c + QPointF(0.5, 0.9), rOuter + 0.6, rOuter + 0.6);
+  p.setBrush(QColor(0, 0, 0, 45));
+  p.drawEllipse(c + QPointF(0.3, 0.6), rOuter, rOuter);
+
+  // Side of the disc: wood lit from the upper left.
+  const Rgb woodLight{246, 222, 176};
+  const Rgb woodDark{214, 170, 110};
+  const uint32_t seed = side == Side::kRed ? 77u : 91u;
+  const QImage tex = Texture(kPiece, kPiece, s, [&](double x, double y) {
+    // Seed the grain by character too, so no two pieces look stamped.
+    return ToQRgb(Wood(x * 1.4 + character.at(0).unicode() % 97, y * 1.4, woodLight, woodDark,
+                       seed, 9.0));
+  });
+  {
+    p.setBrush(TextureBrush(tex, s));
+    p.drawEllipse(c, rOuter, rOuter);
+    QLinearGradient g(c + QPointF(-rOuter, -rOuter), c + QPointF(rOuter, rOuter));
+    g.setColorAt(0.0, QColor(255, 245, 220, 70));
+    g.setColorAt(0.5, QColor(120, 70, 20, 40));
+    g.setColorAt(1.0, QColor(70, 35, 5, 150));
+    p.setBrush(g);
+    p.drawEllipse(c, rOuter, rOuter);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(90, 52, 20, 170), 0.8));
+    p.drawEllipse(c, rOuter - 0.4, rOuter - 0.4);
+    p.setPen(Qt::NoPen);
+  }
+
+  // Top face, slightly domed: light from the upper left, darker rim.
+  {
+    p.setBrush(TextureBrush(tex, s));
+    p.drawEllipse(c, rFace, rFace);
+    QRadialGradient g(c + QPointF(-5.0, -6.0), rFace * 1.55);
+    g.setColorAt(0.0, QColor(255, 250, 235, 95));
+    g.setColorAt(0.55, QColor(255, 240, 210, 10));
+    g.setColorAt(0.85, QColor(110, 60, 15, 40));
+    g.setColorAt(1.0, QColor(90, 45, 10, 90));
+    p.setBrush(g);
+    p.drawEllipse(c, rFace, rFace);
+    // Bevel between face and side: bright upper-left edge, dark lower-right.
+    QLinearGradient edge(c + QPointF(-rFace, -rFace), c + QPointF(rFace, rFace));
+    edge.setColorAt(0.0, QColor(255, 250, 230, 200));
+    edge.setColorAt(0.5, QColor(200, 160, 110, 60));
+    edge.setColorAt(1.0, QColor(80, 40, 10, 170));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(edge), 0.9));
+    p.drawEllipse(c, rFace, rFace);
+    p.setPen(Qt::NoPen);
+  }
+
+  const QColor ink = side == Side::kRed ? QColor(178, 22, 24) : QColor(26, 20, 16);
+  const QColor carveLight(255, 248, 228, 150);
+
+  // Engraved ring.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(carveLight, 1.0));
+  p.drawEllipse(c + QPointF(0.45, 0.55), rRing, rRing);
+  p.setPen(QPen(ink, 1.15));
+  p.drawEllipse(c, rRing, rRing);
+  p.setPen(Qt::NoPen);
+
+  // The character, bold and carved.
+  const QPainterPath glyph = CenteredText(character, 24.5, true, c);
+  p.setBrush(carveLight);
+  p.drawPath(glyph.translated(0.45, 0.6));
+  p.setBrush(ink);
+  p.setPen(QPen(ink, 0.35, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));  // a little extra weight
+  p.drawPath(glyph);
+  p.setPen(Qt::NoPen);
+
+  p.end();
+  return img;
+}
+
+// ---------------------------------------------------------------------------
+// Selection marker.
+
+QImage DrawMarker(int s) {
+  QImage img = NewImage(kMarker, kMarker, s);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(s, s);
+
+  const double a = 2.0;               // bracket corner, inset from the edge
+  const double b = kMarker - 2.0;
+  const double len = 11.0;
+  QPainterPath path;
+  auto corner = [&](QPointF at, double dx, double dy) {
+    path.moveTo(at + QPointF(dx * len, 0));
+    path.lineTo(at);
+    path.lineTo(at + QPointF(0, dy * len));
+  };
+  corner(QPointF(a, a), 1, 1);
+  corner(QPointF(b, a), -1, 1);
+  corner(QPointF(a, b), 1, -1);
+  corner(QPointF(b, b), -1, -1);
+
+  QPen outline(QColor(8, 60, 18, 200), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+  p.setPen(outline);
+  p.drawPath(path);
+  QPen green(QColor(46, 204, 64), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+  p.setPen(green);
+  p.drawPath(path);
+  QPen shine(QColor(190, 255, 190, 150), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+  p.setPen(shine);
+  p.drawPath(path.translated(-0.35, -0.35));
+  p.end();
+  return img;
+}
+
+// ---------------------------------------------------------------------------
+// Buttons: grey stone plaques with engraved text.
+
+QImage DrawButton(const QString& text, bool bright, int s) {
+  QImage img = NewImage(kButtonW, kButtonH, s);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(s, s);
+
+  const QRectF outer(0.5, 0.5, kButtonW - 1.0, kButtonH - 1.0);
+  const double radius = 4.0;
+  const Rgb base = bright ? Rgb{140, 139, 134} : Rgb{116, 115, 111};
+  const QImage tex = Texture(kButtonW, kButtonH, s, [&](double x, double y) {
+    return ToQRgb(Stone(x, y, base, 4242u));
+  });
+
+  // Plaque.
+  p.setPen(Qt::NoPen);
+  p.setBrush(TextureBrush(tex, s));
+  p.drawRoundedRect(outer, radius, radius);
+  // Light from above: lighter top, darker bottom.
+  QLinearGradient shade(0, 0, 0, kButtonH);
+  shade.setColorAt(0.0, QColor(255, 255, 255, bright ? 70 : 50));
+  shade.setColorAt(0.45, QColor(255, 255, 255, 0));
+  shade.setColorAt(1.0, QColor(0, 0, 0, 70));
+  p.setBrush(shade);
+  p.drawRoundedRect(outer, radius, radius);
+
+  // Bevelled edge: highlight on the upper left, shadow on the lower right.
+  p.setBrush(Qt::NoBrush);
+  QLinearGradient bevel(0, 0, kButtonW, kButtonH);
+  bevel.setColorAt(0.0, QColor(255, 255, 255, 170));
+  bevel.setColorAt(0.5, QColor(255, 255, 255, 30));
+  bevel.setColorAt(0.51, QColor(0, 0, 0, 30));
+  bevel.setColorAt(1.0, QColor(0, 0, 0, 140));
+  p.setPen(QPen(QBrush(bevel), 1.4));
+  p.drawRoundedRect(outer.adjusted(1.2, 1.2, -1.2, -1.2), radius - 1.0, radius - 1.0);
+  p.setPen(QPen(QColor(40, 40, 38, 220), 1.0));
+  p.drawRoundedRect(outer, radius, radius);
+
+  // An engraved groove framing the text.
+  const QRectF groove = outer.adjusted(4.0, 4.0, -4.0, -4.0);
+  p.setPen(QPen(QColor(255, 255, 255, 70), 0.8));
+  p.drawRoundedRect(groove.translated(0.5, 0.5), 2.0, 2.0);
+  p.setPen(QPen(QColor(30, 30, 28, bright ? 110 : 90), 0.8));
+  p.drawRoundedRect(groove, 2.0, 2.0);
+
+  // Text.
+  const QPointF centre(kButtonW / 2.0, kButtonH / 2.0 + 0.3);
+  const QPainterPath glyphs = CenteredText(text, 15.5, true, centre, 1.5);
+  p.setPen(Qt::NoPen);
+  if (bright) {
+    // Golden text with a soft warm halo and a dark cut beneath it.
+    p.setBrush(Qt::NoBrush);
+    for (int i = 3; i >= 1; --i) {
+      p.setPen(QPen(QColor(255, 196, 70, 26 + 8 * (3 - i)), 1.2 + 1.6 * i, Qt::SolidLine, Qt::RoundCap,
+                    Qt::RoundJoin));
+      p.drawPath(glyphs);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 22, 0, 200));
+    p.drawPath(glyphs.translated(0.5, 0.7));
+    QLinearGradient gold(0, centre.y() - 8.0, 0, centre.y() + 8.0);
+    gold.setColorAt(0.0, QColor(255, 252, 215));
+    gold.setColorAt(0.45, QColor(255, 222, 96));
+    gold.setColorAt(1.0, QColor(240, 170, 40));
+    p.setBrush(gold);
+    p.drawPath(glyphs);
+  } else {
+    // Carved into the stone: light lower edge, dark cut.
+    p.setBrush(QColor(255, 255, 255, 80));
+    p.drawPath(glyphs.translated(0.5, 0.7));
+    p.setBrush(QColor(34, 33, 31, 235));
+    p.drawPath(glyphs);
+  }
+  p.end();
+  return img;
+}
+
+// ---------------------------------------------------------------------------
+// Output.
+
+struct PieceDef {
+  const char* side;
+  const char* kind;
+  Side s;
+  const char* character;
+};
+
+const PieceDef kPieces[] = {
+    {"black", "general", Side::kBlack, "將"},  {"black", "chariot", Side::kBlack, "車"},
+    {"black", "horse", Side::kBlack, "馬"},    {"black", "elephant", Side::kBlack, "象"},
+    {"black", "advisor", Side::kBlack, "士"},  {"black", "cannon", Side::kBlack, "炮"},
+    {"black", "pawn", Side::kBlack, "卒"},     {"red", "general", Side::kRed, "帥"},
+    {"red", "chariot", Side::kRed, "車"},      {"red", "horse", Side::kRed, "馬"},
+    {"red", "elephant", Side::kRed, "相"},     {"red", "advisor", Side::kRed, "仕"},
+    {"red", "cannon", Side::kRed, "砲"},       {"red", "pawn", Side::kRed, "兵"},
+};
+
+struct ButtonDef {
+  const char* name;
+  const char* text;
+};
+
+const ButtonDef kButtons[] = {
+    {"new", "開始"}, {"back", "悔棋"}, {"draw", "求和"}, {"resign", "認輸"}};
+
+QString ScaledName(const QString& base, int s) {
+  if (s == 1) return base + QStringLiteral(".png");
+  return base + QStringLiteral("@%1x.png").arg(s);
+}
+
+bool Save(const QImage& img, const QString& path) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  if (!img.save(path, "PNG")) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+QImage Find(const QString& name, int s) {
+  for (const PieceDef& d : kPieces) {
+    if (name == QString::fromLatin1(d.side) + '_' + QString::fromLatin1(d.kind))
+      return DrawPiece(d.s, QString::fromUtf8(d.character), s);
+  }
+  return QImage();
+}
+
+// The board with every piece on its starting point, a selection marker and
+// the four buttons (at the size the window shows them), for a quick look.
+QImage DrawPreview(int s) {
+  const int buttonsH = 60;
+  QImage out(kBoardW * s, (kBoardH + buttonsH) * s, QImage::Format_ARGB32_Premultiplied);
+  out.fill(QColor(58, 44, 34));
+  QPainter p(&out);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(0, 0, DrawBoard(s));
+  const char* const back[] = {"chariot", "horse", "elephant", "advisor", "general",
+                              "advisor", "elephant", "horse",   "chariot"};
+  auto put = [&](const QString& side, const QString& kind, int file, int rank) {
+    p.drawImage(QPointF((48 * file + 12) * s, (48 * rank + 10) * s), Find(side + '_' + kind, s));
+  };
+  for (int f = 0; f < 9; ++f) {
+    put("black", QString::fromLatin1(back[f]), f, 0);
+    put("red", QString::fromLatin1(back[f]), f, 9);
+  }
+  for (int f : {1, 7}) {
+    put("black", "cannon", f, 2);
+    put("red", "cannon", f, 7);
+  }
+  for (int f = 0; f <= 8; f += 2) {
+    put("black", "pawn", f, 3);
+    put("red", "pawn", f, 6);
+  }
+  const QImage marker = DrawMarker(s);
+  p.drawImage(QPointF((48 * 1 + 12) * s, (48 * 7 + 10) * s), marker);  // around a red cannon
+  p.drawImage(QPointF((48 * 4 + 12) * s, (48 * 4 + 10) * s), marker);  // on an empty point
+  for (int i = 0; i < 4; ++i) {
+    const QRectF target((16 + 110 * i) * s, (kBoardH + 8) * s, 67 * s, 44 * s);
+    p.drawImage(target, DrawButton(QString::fromUtf8(kButtons[i].text), i == 1, s));
+  }
+  p.end();
+  return out;
+}
+
+bool LoadFonts(const QString& dir) {
+  int loaded = 0;
+  for (const char* file : {"LorvaneSerif-Regular.otf", "LorvaneSerif-Bold.otf"}) {
+    const QString path = QDir(dir).filePath(QString::fromLatin1(file));
+    const int id = QFontDatabase::addApplicationFont(path);
+    if (id < 0) {
+      std::fprintf(stderr, "cannot load font %s\n", qPrintable(path));
+      continue;
+    }
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty()) g_family = families.first();
+    ++loaded;
+  }
+  return loaded == 2;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: lorvane-draw-assets OUTDIR [--fonts DIR] [--preview FILE.png]\n"
+               "       lorvane-draw-assets --preview FILE.png [--fonts DIR]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  QString outDir;
+  QString preview;
+  QString fontDir = QString::fromUtf8(LORVANE_FONT_DIR);
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == "--preview" && i + 1 < args.size()) {
+      preview = args[++i];
+    } else if (args[i] == "--fonts" && i + 1 < args.size()) {
+      fontDir = args[++i];
+    } else if (!args[i].startsWith('-') && outDir.isEmpty()) {
+      outDir = args[i];
+    } else {
+      return Usage();
+    }
+  }
+  if (outDir.isEmpty() && preview.isEmpty()) return Usage();
+  if (!LoadFonts(fontDir)) return 1;
+
+  bool ok = true;
+  if (!outDir.isEmpty()) {
+    const QDir out(outDir);
+    for (int s : {1, 2}) {
+      ok &= Save(DrawBoard(s), out.filePath(ScaledName("board", s)));
+      ok &= Save(DrawMarker(s), out.filePath(ScaledName("marker", s)));
+      for (const PieceDef& d : kPieces) {
+        const QString name = QStringLiteral("pieces/%1_%2").arg(d.side, d.kind);
+        ok &= Save(DrawPiece(d.s, QString::fromUtf8(d.character), s), out.filePath(ScaledName(name, s)));
+      }
+      for (const ButtonDef& b : kButtons) {
+        for (bool bright : {false, true}) {
+          const QString name =
+              QStringLiteral("buttons/%1_%2").arg(b.name, bright ? "bright" : "dim");
+          ok &= Save(DrawButton(QString::fromUtf8(b.text), bright, s), out.filePath(ScaledName(name, s)));
+        }
+      }
+    }
+  }
+  if (!preview.isEmpty()) {
+    ok &= Save(DrawPreview(1), preview);
+    QString hi = preview;
+    if (hi.endsWith(".png")) hi.chop(4);
+    ok &= Save(DrawPreview(2), hi + "@2x.png");
+  }
+  return ok ? 0 : 1;
+}
