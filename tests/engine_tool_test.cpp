@@ -1,0 +1,123 @@
+// lorvane-engine: FEN and ICCS, and the tool's answers and refusals.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+#include "fen.h"
+
+using namespace lorvane;
+
+namespace {
+
+const char kStart[] = "rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w - - 0 1";
+
+TEST(FenTest, ReadsTheInitialPositionAndWritesItBack) {
+  FenPosition pos;
+  std::string error;
+  ASSERT_TRUE(ParseFen(kStart, pos, error)) << error;
+  EXPECT_EQ(pos.board, InitialBoard());
+  EXPECT_TRUE(pos.playerToMove);
+  EXPECT_EQ(ToFen(pos.board, true) + " - - 0 1", kStart);
+  ASSERT_TRUE(ParseFen("rheakaehr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RHEAKAEHR b", pos, error));
+  EXPECT_EQ(pos.board, InitialBoard());
+  EXPECT_FALSE(pos.playerToMove);
+}
+
+TEST(FenTest, SaysWhatIsWrong) {
+  FenPosition pos;
+  std::string error;
+  const std::pair<const char*, const char*> bad[] = {
+      {"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/RNBAKABNR", "rows"},
+      {"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR/9", "rows"},
+      {"rnbakabnr/8/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR", "files"},
+      {"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNRR", "too long"},
+      {"rnbakabnr/91/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR", "too long"},
+      {"rnbakabnx/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR", "unknown letter 'x'"},
+      {"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR q", "side"},
+      {"rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w - - 0 1 x", "fields"},
+  };
+  for (const auto& [line, what] : bad) {
+    EXPECT_FALSE(ParseFen(line, pos, error)) << line;
+    EXPECT_NE(error.find(what), std::string::npos) << line << " -> " << error;
+  }
+}
+
+TEST(FenTest, IccsCoordinates) {
+  EXPECT_EQ(ToIccs(1, 2, 4, 2), "b7e7");
+  EXPECT_EQ(ToIccs(7, 7, 4, 7), "h2e2");
+  EXPECT_EQ(ToIccs(0, 9, 8, 0), "a0i9");
+}
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+ToolRun RunTool(const std::string& args, const std::string& input) {
+  const std::string base = ::testing::TempDir() + "lorvane_tool";
+  {
+    std::ofstream(base + ".in") << input;
+  }
+  const std::string cmd = std::string(LORVANE_ENGINE_TOOL) + " " + args + " < " + base + ".in > " +
+                          base + ".out 2> " + base + ".err";
+  ToolRun run;
+  const int raw = std::system(cmd.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadFile(base + ".out");
+  run.err = ReadFile(base + ".err");
+  return run;
+}
+
+TEST(ToolTest, AnswersOneLinePerPosition) {
+  const std::string two = std::string(kStart) + "\n" + kStart + "\n";
+  ToolRun r = RunTool("perft 2", two);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1920\n1920\n");
+  r = RunTool("eval", two);
+  EXPECT_EQ(r.out, "0 0\n0 0\n");
+  r = RunTool("moves b", kStart);
+  EXPECT_EQ(r.out.substr(0, 23), "44 a9a8 a9a7 a6a5 b9c7 ");
+  r = RunTool("search 2", "4k4/9/9/9/9/9/9/4C4/9/4K4\n9/9/3k5/9/9/9/9/9/9/4K4\n");
+  EXPECT_EQ(r.status, 0);
+  // The player's cannon has no screen; the computer's general steps aside. In
+  // the second line the computer has just lost nothing, both generals stand.
+  std::istringstream lines(r.out);
+  std::string first, second;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  EXPECT_NE(first.find(' '), std::string::npos);
+  EXPECT_NE(second.find(' '), std::string::npos);
+  r = RunTool("search 3", "9/9/9/9/9/9/9/9/9/4K4\n");  // the computer's general is gone
+  EXPECT_EQ(r.out, "none -19993\n");
+}
+
+TEST(ToolTest, RefusesBadInputWithoutHalfLines) {
+  const std::string input = std::string(kStart) + "\n" + kStart + "\nrnbakabnr/9/9\n" + kStart + "\n";
+  ToolRun r = RunTool("perft 1", input);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "44\n44\n");
+  EXPECT_NE(r.err.find("line 3"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+
+  for (const char* args : {"search 0", "search 9", "search", "perft x", "moves", "moves r",
+                           "frobnicate", "", "eval extra"}) {
+    r = RunTool(args, kStart);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_EQ(r.out, "") << args;
+    EXPECT_NE(r.err.find("usage"), std::string::npos) << args;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "played_positions.h"
+
+#include <memory>
+#include <random>
+#include <string>
+
+#include "bench_positions.h"
+#include "engine.h"
+#include "fen.h"
+
+namespace lorvane::fixtures {
+
+namespace {
+
+bool GeneralTakeable(Engine& engine, bool mover) {
+  const std::uint8_t general = mover ? kPlayerGeneral : kComputerGeneral;
+  const std::int16_t n = engine.GenerateMoves(engine.board, 0, !mover);
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord& m = engine.MoveTable[0][i];
+    if (engine.board(m.ToX(), m.ToY()) == general) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies) {
+  std::mt19937 random(seed);
+  auto engine = std::make_unique<Engine>();
+  std::vector<Board> positions;
+  for (int g = 0; g < games; ++g) {
+    SetInitialPosition(engine->board);
+    bool player = true;
+    for (int ply = 0; ply < maxPlies; ++ply) {
+      positions.push_back(engine->board);
+      const std::int16_t n = engine->GenerateMoves(engine->board, 1, player);
+      std::vector<MoveRecord> legal;
+      for (std::int16_t i = 0; i < n; ++i) {
+        const MoveRecord m = engine->MoveTable[1][i];
+        const std::uint8_t c = engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+        if (!GeneralTakeable(*engine, player)) legal.push_back(m);
+        engine->UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], c);
+      }
+      if (legal.empty()) break;
+      const MoveRecord& m = legal[random() % legal.size()];
+      engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+      player = !player;
+    }
+  }
+  return positions;
+}
+
+std::vector<Board> BenchBoards() {
+  std::vector<Board> boards;
+  for (int i = 0; i < kBenchPositionCount; ++i) {
+    FenPosition pos;
+    std::string error;
+    if (ParseFen(kBenchPositions[i], pos, error)) boards.push_back(pos.board);
+  }
+  return boards;
+}
+
+}  // namespace lorvane::fixtures
