@@ -2,28 +2,15 @@
 // move for move, and the search's fixed points.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <memory>
-#include <new>
 
+#include "allocation_counter.h"
 #include "engine.h"
 #include "played_positions.h"
 #include "reference_engine.h"
 
 using namespace lorvane;
-
-// Counts heap allocations while a search runs.
-static std::atomic<bool> gCounting{false};
-static std::atomic<long> gAllocations{0};
-
-void* operator new(std::size_t size) {
-  if (gCounting) ++gAllocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -161,14 +148,15 @@ TEST_F(SearchTest, MissingGeneralAtTheRootEndsAtOnce) {
 }
 
 TEST_F(SearchTest, LeavesTheBoardAndAllocatesNothing) {
+  fixtures::StartCountingAllocations();
+  auto probe = std::make_unique<int>(1);
+  ASSERT_GT(fixtures::StopCountingAllocations(), 0) << "the allocation counter is not in place";
   for (const Board& b : fixtures::BenchBoards()) {
     e->board = b;
     e->SearchDepth = 3;
-    gAllocations = 0;
-    gCounting = true;
+    fixtures::StartCountingAllocations();
     e->Search(3);
-    gCounting = false;
-    EXPECT_EQ(gAllocations, 0);
+    EXPECT_EQ(fixtures::StopCountingAllocations(), 0);
     EXPECT_EQ(e->board, b);
   }
 }
