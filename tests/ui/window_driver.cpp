@@ -1,0 +1,170 @@
+#include "window_driver.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+
+#include "notation.h"
+#include "rendering.h"
+
+namespace lorvane::testing {
+
+MessageCloser::MessageCloser() {
+  connect(&timer_, &QTimer::timeout, this, &MessageCloser::CloseOpenBox);
+  timer_.start(0);
+}
+
+void MessageCloser::CloseOpenBox() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (box == nullptr || !box->isVisible()) return;
+  messages << box->text();
+  titles << box->windowTitle();
+  if (box->buttons().size() > buttonCounts) buttonCounts = static_cast<int>(box->buttons().size());
+  QAbstractButton* ok = box->button(QMessageBox::Ok);
+  if (ok != nullptr)
+    ok->click();
+  else
+    box->reject();
+}
+
+std::unique_ptr<MainWindow> OpenWindow() {
+  auto window = std::make_unique<MainWindow>();
+  window->show();
+  if (!QTest::qWaitForWindowActive(window.get())) QApplication::setActiveWindow(window.get());
+  return window;
+}
+
+QPoint PointCentre(int x, int y) { return QPoint(48 * x + 33, 48 * y + 47); }
+
+QWidget* WidgetAt(MainWindow& window, QPoint p) {
+  QWidget* target = window.client->childAt(p);
+  return target != nullptr ? target : window.client;
+}
+
+void MoveMouseTo(MainWindow& window, QPoint p) {
+  QWidget* target = WidgetAt(window, p);
+  QTest::mouseMove(target, target->mapFrom(window.client, p));
+}
+
+void ClickAt(MainWindow& window, QPoint p) {
+  QWidget* target = WidgetAt(window, p);
+  const QPoint local = target->mapFrom(window.client, p);
+  QTest::mouseMove(target, local);
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, local);
+}
+
+void ClickPoint(MainWindow& window, int x, int y) { ClickAt(window, PointCentre(x, y)); }
+
+void PressButton(MainWindow& window, PictureControl* normal) {
+  const QPoint centre = normal->geometry().center();
+  MoveMouseTo(window, centre);
+  ClickAt(window, centre);
+}
+
+void PickMenuItem(QAction* item) { item->trigger(); }
+
+ExpectedLists ListsFromHistories(const MoveHistory& player, const MoveHistory& computer) {
+  ExpectedLists lists;
+  Board board = InitialBoard();
+  for (int i = 0; i < kHistorySlots; ++i) {
+    if (player.InUse(i)) {
+      MovePiece(board, player.fromX[i], player.fromY[i], player.toX[i], player.toY[i]);
+      lists.player << FormatPlayerMove(board, player.fromX[i], player.fromY[i], player.toX[i],
+                                       player.toY[i]);
+    }
+    if (computer.InUse(i)) {
+      MovePiece(board, computer.fromX[i], computer.fromY[i], computer.toX[i], computer.toY[i]);
+      lists.computer << FormatComputerMove(board, computer.fromX[i], computer.fromY[i],
+                                           computer.toX[i], computer.toY[i]);
+    }
+  }
+  return lists;
+}
+
+QStringList ListLines(const QListWidget* list) {
+  QStringList lines;
+  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+  return lines;
+}
+
+Board BoardFromPictures(const MainWindow& window) {
+  Board board;
+  for (int k = 0; k < 32; ++k) {
+    const PictureControl* piece = window.Image2[k];
+    if (!piece->isVisibleTo(window.client)) continue;
+    const int x = (piece->Left() - 12) / 48;
+    const int y = (piece->Top() - 26) / 48;
+    if (PointLeft(x) != piece->Left() || PointTop(y) != piece->Top() || !OnBoard(x, y)) {
+      board(0, 0) = 0xFF;  // a picture off the grid: never equal to a real board
+      continue;
+    }
+    board(x, y) = PictureCode(k);
+  }
+  return board;
+}
+
+QString CheckConsistency(const MainWindow& window) {
+  const MoveHistory& player = window.Game().PlayerHistory;
+  const MoveHistory& computer = window.Rules().ComputerHistory;
+  // Slots are taken from 0 upwards with no gaps, and the computer's reply
+  // exists for every turn but possibly the last.
+  const int turns = player.Count();
+  for (int i = turns; i < kHistorySlots; ++i)
+    if (player.InUse(i)) return QStringLiteral("player history has a gap before slot %1").arg(i);
+  const int replies = computer.Count();
+  for (int i = replies; i < kHistorySlots; ++i)
+    if (computer.InUse(i)) return QStringLiteral("computer history has a gap before slot %1").arg(i);
+  if (replies != turns && replies != turns - 1)
+    return QStringLiteral("%1 turns but %2 replies").arg(turns).arg(replies);
+  if (replies == turns - 1 && window.Rules().CheckGenerals(window.Game().board, 0) == 0) {
+    // A turn without reply is the end of the game; a later turn cannot exist.
+    Engine probe;
+    probe.board = window.Game().board;
+    probe.SearchDepth = 2;
+    if (probe.GenerateMoves(probe.board, 2, false) != 0)
+      return QStringLiteral("a turn lacks its reply although the computer had moves");
+  }
+
+  // Replaying the histories gives the board, and every captured code is the
+  // piece that stood on the target.
+  Board board = InitialBoard();
+  for (int i = 0; i < kHistorySlots; ++i) {
+    const MoveHistory* histories[2] = {&player, &computer};
+    for (const MoveHistory* h : histories) {
+      if (!h->InUse(i)) continue;
+      const std::uint8_t mover = board(h->fromX[i], h->fromY[i]);
+      if (h == &player ? !IsPlayerPiece(mover) : !IsComputerPiece(mover))
+        return QStringLiteral("slot %1 moves a piece of the wrong side").arg(i);
+      const std::uint8_t taken =
+          MovePiece(board, h->fromX[i], h->fromY[i], h->toX[i], h->toY[i]);
+      if (taken != h->captured[i])
+        return QStringLiteral("slot %1 recorded capture %2 but took %3")
+            .arg(i)
+            .arg(h->captured[i])
+            .arg(taken);
+    }
+  }
+  if (board != window.Game().board) return QStringLiteral("board differs from the replayed histories");
+  if (BoardFromPictures(window) != window.Game().board)
+    return QStringLiteral("pictures do not show the board");
+
+  const ExpectedLists lists = ListsFromHistories(player, computer);
+  if (ListLines(window.List1) != lists.player)
+    return QStringLiteral("List1 %1 != %2")
+        .arg(ListLines(window.List1).join(QLatin1Char('|')), lists.player.join(QLatin1Char('|')));
+  if (ListLines(window.List2) != lists.computer)
+    return QStringLiteral("List2 %1 != %2")
+        .arg(ListLines(window.List2).join(QLatin1Char('|')),
+             lists.computer.join(QLatin1Char('|')));
+  // Between clicks it is the player's turn and nothing is being tried.
+  if (window.Game().TargetPoint.IsSet()) return QStringLiteral("a target point is left set");
+  const GamePoint selected = window.Game().SelectedPoint;
+  if (selected.IsSet() && !IsPlayerPiece(window.Game().board(selected.x, selected.y)))
+    return QStringLiteral("the selection is not on a player's piece");
+  return QString();
+}
+
+}  // namespace lorvane::testing

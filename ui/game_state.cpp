@@ -1,0 +1,96 @@
+// The game between clicks: program start, a new game and taking back a turn.
+#include "game_state.h"
+
+#include <QListWidget>
+
+#include "main_window.h"
+
+namespace lorvane {
+
+std::uint8_t MovePiece(Board& board, std::uint8_t fromX, std::uint8_t fromY, std::uint8_t toX,
+                       std::uint8_t toY) {
+  const std::uint8_t captured = board(toX, toY);
+  board(toX, toY) = board(fromX, fromY);
+  board(fromX, fromY) = kEmpty;
+  return captured;
+}
+
+int LastTurn(const MoveHistory& player) {
+  for (int i = kHistorySlots - 1; i >= 0; --i)
+    if (player.InUse(i)) return i;
+  return -1;
+}
+
+Board ReplayHistories(const MoveHistory& player, const MoveHistory& computer) {
+  Board board = InitialBoard();
+  for (int i = 0; i < kHistorySlots; ++i) {
+    if (player.InUse(i))
+      MovePiece(board, player.fromX[i], player.fromY[i], player.toX[i], player.toY[i]);
+    if (computer.InUse(i))
+      MovePiece(board, computer.fromX[i], computer.fromY[i], computer.toX[i], computer.toY[i]);
+  }
+  return board;
+}
+
+namespace {
+
+// Puts the piece of one recorded move back on its from-point and restores
+// what it took.
+void UndoMove(Board& board, MoveHistory& history, int i) {
+  MovePiece(board, history.toX[i], history.toY[i], history.fromX[i], history.fromY[i]);
+  if (history.captured[i] != kEmpty) {
+    board(history.toX[i], history.toY[i]) = history.captured[i];
+    history.captured[i] = kEmpty;
+  }
+}
+
+}  // namespace
+
+void MainWindow::Form_Load() {
+  game_.SelectedPoint.Clear();
+  game_.TargetPoint.Clear();
+  game_.PlayerHistory.Clear();
+  engine_->ComputerHistory.Clear();
+}
+
+void MainWindow::Form_Activate() {
+  SetInitialPosition(game_.board);
+  RedrawPieces();
+  Image3->hide();
+  Image4->hide();
+  Image5->hide();
+  Image6->hide();
+  List1->clear();
+  List2->clear();
+  game_.PlayerHistory.Clear();
+  engine_->ComputerHistory.Clear();
+  // No selection survives into the new game: the selected point may no
+  // longer hold the player's piece.
+  game_.SelectedPoint.Clear();
+  game_.TargetPoint.Clear();
+}
+
+// Takes back the last turn: the computer's reply, if it made one, then the
+// player's move.
+void MainWindow::Image9_Click() {
+  // Every turn begins with the player's move; the computer's reply is missing
+  // when the player's move ended the game.
+  const int i = LastTurn(game_.PlayerHistory);
+  if (i < 0) return;
+  MoveHistory& computer = engine_->ComputerHistory;
+  if (computer.InUse(i)) UndoMove(game_.board, computer, i);
+  UndoMove(game_.board, game_.PlayerHistory, i);
+  game_.PlayerHistory.ClearSlot(i);
+  computer.ClearSlot(i);
+  RedrawPieces();
+  if (i < List1->count()) delete List1->takeItem(i);
+  if (i < List2->count()) delete List2->takeItem(i);
+  Image3->hide();
+  Image4->hide();
+  Image5->hide();
+  Image6->hide();
+  game_.SelectedPoint.Clear();
+  game_.TargetPoint.Clear();
+}
+
+}  // namespace lorvane

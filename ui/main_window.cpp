@@ -1,0 +1,272 @@
+// Building the window: the controls at their places in their stacking
+// order, the menu bar, and the wiring of their events to the handlers.
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+
+#include "about_box.h"
+#include "rendering.h"
+#include "window_fonts.h"
+
+namespace lorvane {
+
+const char kAppTitle[] = "Lorvane V2.0";
+
+namespace {
+
+// The file numbers: above the board "１".."９" over files 0..8, below it
+// "九".."一" under files 0..8 (counted from the player's right).
+const int kTopLabelLeft[9] = {24, 72, 120, 168, 215, 263, 311, 359, 407};
+const int kBottomLabelLeft[9] = {407, 359, 311, 263, 215, 168, 120, 72, 24};
+const char* const kTopLabelText[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
+const char* const kBottomLabelText[9] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
+  setWindowTitle(QString::fromLatin1(kAppTitle));
+  BuildClientArea();
+  BuildMenus();
+  ConnectControls();
+  // The window cannot be resized: the board is a fixed picture.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  qApp->installEventFilter(this);
+  Form_Load();
+  // The position is set up again when the window first becomes active; it is
+  // set here too so that the window never shows an empty board.
+  Form_Activate();
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  if (frmAbout) delete frmAbout.data();
+}
+
+void MainWindow::BuildClientArea() {
+  client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(kClientWidth, kClientHeight);
+  client->setMouseTracking(true);
+  client->installEventFilter(this);
+  setCentralWidget(client);
+
+  // Created in any order; the stacking order is set at the end.
+  Image1 = new PictureControl(client, QStringLiteral("Image1"), 452, 501);
+  Image1->Place(0, 16);
+  Image1->SetPicture(QStringLiteral(":/pictures/board.png"));
+
+  PictureControl** markers[4] = {&Image3, &Image4, &Image5, &Image6};
+  for (int i = 0; i < 4; ++i) {
+    *markers[i] = new PictureControl(client, QStringLiteral("Image%1").arg(i + 3), 44, 44);
+    (*markers[i])->SetPicture(QStringLiteral(":/pictures/marker.png"));
+    (*markers[i])->hide();
+  }
+  // Only the computer's from-marker answers clicks (as a board click); the
+  // others let them through to what lies beneath.
+  Image3->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Image4->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Image6->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  for (int k = 0; k < 32; ++k) {
+    Image2[k] = new PictureControl(client, QStringLiteral("Image2_%1").arg(k), 43, 43, k);
+    Image2[k]->SetPicture(PiecePicturePath(k));
+    Image2[k]->hide();
+  }
+
+  const QFont labelFont = FileNumberFont();
+  for (int i = 0; i < 18; ++i) {
+    const bool top = i < 9;
+    QLabel* label = new QLabel(Text(top ? kTopLabelText[i] : kBottomLabelText[i - 9]), client);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    label->setFont(labelFont);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(top ? kTopLabelLeft[i] : kBottomLabelLeft[i - 9], top ? 0 : 520, 17, 16);
+    Label1[i] = label;
+  }
+
+  // The picture buttons: the dim picture on top, the bright one beneath it.
+  struct ButtonSpec {
+    PictureControl** bright;
+    PictureControl** dim;
+    int brightNumber;
+    const char* face;
+    int left;
+    int top;
+  };
+  const ButtonSpec buttons[4] = {
+      {&Image7, &Image8, 7, "new", 480, 416},
+      {&Image9, &Image10, 9, "back", 576, 416},
+      {&Image11, &Image12, 11, "draw", 480, 472},
+      {&Image13, &Image14, 13, "resign", 576, 472},
+  };
+  for (const ButtonSpec& b : buttons) {
+    const QString face = QString::fromLatin1(b.face);
+    *b.bright = new PictureControl(client, QStringLiteral("Image%1").arg(b.brightNumber), 67, 44);
+    (*b.bright)->SetPicture(QStringLiteral(":/pictures/buttons/%1_bright.png").arg(face));
+    (*b.bright)->Place(b.left, b.top);
+    (*b.bright)->hide();
+    *b.dim = new PictureControl(client, QStringLiteral("Image%1").arg(b.brightNumber + 1), 67, 44);
+    (*b.dim)->SetPicture(QStringLiteral(":/pictures/buttons/%1_dim.png").arg(face));
+    (*b.dim)->Place(b.left, b.top);
+  }
+
+  Frame1 = new QGroupBox(Text("玩家"), client);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(456, 8, 97, 305);
+  List1 = new QListWidget(Frame1);
+  List1->setObjectName(QStringLiteral("List1"));
+  List1->setGeometry(8, 16, 81, 280);
+
+  Frame2 = new QGroupBox(Text("电脑"), client);
+  Frame2->setObjectName(QStringLiteral("Frame2"));
+  Frame2->setGeometry(552, 8, 97, 305);
+  List2 = new QListWidget(Frame2);
+  List2->setObjectName(QStringLiteral("List2"));
+  List2->setGeometry(8, 16, 81, 280);
+
+  for (QListWidget* list : {List1, List2}) {
+    // The lines are short and the newest is kept in view; the wheel scrolls
+    // back through a long game.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFont(MoveListFont());
+  }
+
+  Frame3 = new QGroupBox(Text("难度"), client);
+  Frame3->setObjectName(QStringLiteral("Frame3"));
+  Frame3->setGeometry(464, 328, 169, 65);
+  Option1 = new QRadioButton(Text("低难度"), Frame3);
+  Option1->setObjectName(QStringLiteral("Option1"));
+  Option1->setGeometry(24, 24, 65, 25);
+  Option2 = new QRadioButton(Text("高难度"), Frame3);
+  Option2->setObjectName(QStringLiteral("Option2"));
+  Option2->setGeometry(88, 24, 57, 25);
+  Option2->raise();
+  Option1->setChecked(true);
+
+  // Stacking order, from the top down.
+  std::vector<QWidget*> order = {Frame3, Frame2, Frame1, Image14, Image13, Image12, Image11,
+                                 Image10, Image9, Image8, Image7};
+  for (QLabel* label : Label1) order.push_back(label);
+  for (PictureControl* piece : Image2) order.push_back(piece);
+  for (PictureControl* marker : {Image3, Image4, Image5, Image6}) order.push_back(marker);
+  order.push_back(Image1);
+  for (auto it = order.rbegin(); it != order.rend(); ++it) (*it)->raise();
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  file = bar->addMenu(Text("文件(&F)"));
+  file->setObjectName(QStringLiteral("file"));
+  Open = file->addAction(Text("开局(&O)"));
+  Open->setObjectName(QStringLiteral("Open"));
+  Line = file->addSeparator();
+  Line->setObjectName(QStringLiteral("Line"));
+  Back = file->addAction(Text("悔棋(&B)"));
+  Back->setObjectName(QStringLiteral("Back"));
+  Tie = file->addAction(Text("求和(&T)"));
+  Tie->setObjectName(QStringLiteral("Tie"));
+  Lose = file->addAction(Text("认输(&L)"));
+  Lose->setObjectName(QStringLiteral("Lose"));
+  Line1 = file->addSeparator();
+  Line1->setObjectName(QStringLiteral("Line1"));
+  Quit = file->addAction(Text("退出(&Q)"));
+  Quit->setObjectName(QStringLiteral("Quit"));
+
+  Diff = bar->addMenu(Text("难度设置(&D)"));
+  Diff->setObjectName(QStringLiteral("Diff"));
+  low = Diff->addAction(Text("低难度"));
+  low->setObjectName(QStringLiteral("low"));
+  low->setCheckable(true);
+  low->setChecked(true);
+  High = Diff->addAction(Text("高难度"));
+  High->setObjectName(QStringLiteral("High"));
+  High->setCheckable(true);
+
+  Help = bar->addMenu(Text("帮助(&H)"));
+  Help->setObjectName(QStringLiteral("Help"));
+  About = Help->addAction(Text("关于(&A)"));
+  About->setObjectName(QStringLiteral("About"));
+}
+
+void MainWindow::ConnectControls() {
+  for (PictureControl* piece : Image2)
+    connect(piece, &PictureControl::Clicked, this, [this](int k) { Image2_Click(k); });
+  connect(Image1, &PictureControl::Clicked, this, [this] { Image1_Click(); });
+  connect(Image5, &PictureControl::Clicked, this, [this] { Image5_Click(); });
+  // The board picture is the window's background for the picture buttons:
+  // moving over it puts them back to their normal pictures.
+  connect(Image1, &PictureControl::MouseMoved, this, [this] { Form_MouseMove(); });
+
+  connect(Image7, &PictureControl::Clicked, this, [this] { Image7_Click(); });
+  connect(Image9, &PictureControl::Clicked, this, [this] { Image9_Click(); });
+  connect(Image11, &PictureControl::Clicked, this, [this] { Image11_Click(); });
+  connect(Image13, &PictureControl::Clicked, this, [this] { Image13_Click(); });
+  connect(Image8, &PictureControl::MouseMoved, this, [this] { Image8_MouseMove(); });
+  connect(Image10, &PictureControl::MouseMoved, this, [this] { Image10_MouseMove(); });
+  connect(Image12, &PictureControl::MouseMoved, this, [this] { Image12_MouseMove(); });
+  connect(Image14, &PictureControl::MouseMoved, this, [this] { Image14_MouseMove(); });
+
+  connect(Open, &QAction::triggered, this, [this] { Open_Click(); });
+  connect(Back, &QAction::triggered, this, [this] { Back_Click(); });
+  connect(Tie, &QAction::triggered, this, [this] { Tie_Click(); });
+  connect(Lose, &QAction::triggered, this, [this] { Lose_Click(); });
+  connect(Quit, &QAction::triggered, this, [this] { Quit_Click(); });
+  connect(low, &QAction::triggered, this, [this] { low_Click(); });
+  connect(High, &QAction::triggered, this, [this] { High_Click(); });
+  connect(About, &QAction::triggered, this, [this] { About_Click(); });
+  // An option button's click comes when it becomes the selected one, by the
+  // mouse or by the program.
+  connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Option1_Click();
+  });
+  connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Option2_Click();
+  });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && watched == client) {
+    Form_MouseMove();
+    return false;
+  }
+  if (event->type() == QEvent::WindowActivate) {
+    QWidget* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->isWindow()) {
+      if (widget == this) {
+        // A new game when the window first becomes active and whenever it
+        // comes back from the About box; not after a message box, nor after
+        // the user has been in another program.
+        const bool newGame = !activatedOnce_ || aboutWasLastActive_;
+        activatedOnce_ = true;
+        aboutWasLastActive_ = false;
+        if (newGame) Form_Activate();
+      } else {
+        aboutWasLastActive_ = frmAbout != nullptr && widget == frmAbout.data();
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::ShowMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
+                  this);
+  box.exec();
+}
+
+}  // namespace lorvane

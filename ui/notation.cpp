@@ -1,0 +1,62 @@
+#include "notation.h"
+
+namespace lorvane {
+
+namespace {
+
+const char* const kNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+
+// Indexed by the kind's offset from the general: general, chariot, horse,
+// cannon, advisor, elephant, pawn.
+const char* const kPlayerNames[] = {"【帅】", "【车】", "【马】", "【炮】", "【士】", "【相】", "【兵】"};
+const char* const kComputerNames[] = {"【将】", "【车】", "【马】", "【炮】", "【士】", "【象】", "【卒】"};
+
+}  // namespace
+
+QString ChineseNumeral(int n) {
+  if (n < 1 || n > 10) return QString();
+  return QString::fromUtf8(kNumerals[n - 1]);
+}
+
+QString PlayerPieceName(std::uint8_t code) {
+  if (!IsPlayerPiece(code)) return QString();
+  return QString::fromUtf8(kPlayerNames[code - kPlayerGeneral]);
+}
+
+QString ComputerPieceName(std::uint8_t code) {
+  if (!IsComputerPiece(code)) return QString();
+  return QString::fromUtf8(kComputerNames[code - kComputerGeneral]);
+}
+
+QString FormatPlayerMove(const Board& board, int fx, int fy, int tx, int ty) {
+  const std::uint8_t code = board(tx, ty);
+  QString line = PlayerPieceName(code);
+  line += ChineseNumeral(9 - fx);
+  // The player moves up the board: a smaller rank is forward.
+  if (ty < fy)
+    line += QString::fromUtf8("进");
+  else if (ty == fy)
+    line += QString::fromUtf8("平");
+  else
+    line += QString::fromUtf8("退");
+  line += ChineseNumeral(code == kPlayerPawn ? 1 : 10 - ty);
+  return line;
+}
+
+QString FormatComputerMove(const Board& board, int fx, int fy, int tx, int ty) {
+  const std::uint8_t code = board(tx, ty);
+  QString line = ComputerPieceName(code);
+  line += QLatin1Char(' ');
+  line += QString::number(fx + 1);
+  // The computer moves down the board: a larger rank is forward.
+  if (ty > fy)
+    line += QString::fromUtf8("进");
+  else if (ty == fy)
+    line += QString::fromUtf8("平");
+  else
+    line += QString::fromUtf8("退");
+  line += QString::number(code == kComputerPawn ? 1 : ty + 1);
+  return line;
+}
+
+}  // namespace lorvane
