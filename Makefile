@@ -27,7 +27,7 @@ test: deps
 
 run: deps
 	@$(MAKE) --no-print-directory build
-	./$(BUILD)/lorvane-engine bench
+	./$(BUILD)/lorvane
 
 bench: build
 	./$(BUILD)/lorvane-engine bench
