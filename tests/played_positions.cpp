@@ -7,22 +7,9 @@
 #include "bench_positions.h"
 #include "engine.h"
 #include "fen.h"
+#include "perft.h"
 
 namespace lorvane::fixtures {
-
-namespace {
-
-bool GeneralTakeable(Engine& engine, bool mover) {
-  const std::uint8_t general = mover ? kPlayerGeneral : kComputerGeneral;
-  const std::int16_t n = engine.GenerateMoves(engine.board, 0, !mover);
-  for (std::int16_t i = 0; i < n; ++i) {
-    const MoveRecord& m = engine.MoveTable[0][i];
-    if (engine.board(m.ToX(), m.ToY()) == general) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies) {
   std::mt19937 random(seed);
@@ -38,7 +25,7 @@ std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies) {
       for (std::int16_t i = 0; i < n; ++i) {
         const MoveRecord m = engine->MoveTable[1][i];
         const std::uint8_t c = engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
-        if (!GeneralTakeable(*engine, player)) legal.push_back(m);
+        if (!GeneralExposed(*engine, player)) legal.push_back(m);
         engine->UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], c);
       }
       if (legal.empty()) break;

@@ -2,10 +2,6 @@
 
 namespace lorvane {
 
-namespace {
-
-// Whether the side that just moved (mover) left its general where the
-// opponent can take it. Row 0 serves as scratch: the counted rows are 1..8.
 bool GeneralExposed(Engine& engine, bool mover) {
   const std::uint8_t general = mover ? kPlayerGeneral : kComputerGeneral;
   const std::int16_t n = engine.GenerateMoves(engine.board, 0, !mover);
@@ -15,8 +11,6 @@ bool GeneralExposed(Engine& engine, bool mover) {
   }
   return false;
 }
-
-}  // namespace
 
 std::uint64_t Perft(Engine& engine, int depth, bool sideToMove) {
   const auto row = static_cast<std::int16_t>(depth);

@@ -7,6 +7,11 @@
 
 namespace lorvane {
 
+// Whether the side that just moved (mover: true for the player) left its
+// general where the opponent can take it, the facing generals included.
+// Uses row 0 of the move table, which the search and Perft never count.
+bool GeneralExposed(Engine& engine, bool mover);
+
 // Counts the legal move paths of the given length from engine.board, with
 // sideToMove moving first (true: the player). A move is legal when, after it,
 // the opponent cannot take the mover's general (facing generals included).
