@@ -90,6 +90,20 @@ QStringList ListLines(const QListWidget* list) {
   return lines;
 }
 
+MoveRecord ReferenceReply(const Board& board, int depth) {
+  static Engine engine;
+  engine.board = board;
+  engine.SearchDepth = static_cast<std::int16_t>(depth);
+  engine.BestMove = MoveRecord{};
+  engine.Search(engine.SearchDepth);
+  return engine.BestMove;
+}
+
+void ClickMove(MainWindow& window, int fx, int fy, int tx, int ty) {
+  ClickPoint(window, fx, fy);
+  ClickPoint(window, tx, ty);
+}
+
 Board BoardFromPictures(const MainWindow& window) {
   Board board;
   for (int k = 0; k < 32; ++k) {

@@ -65,6 +65,13 @@ QStringList ListLines(const QListWidget* list);
 // the board. Returns an empty string when all agree, else what is wrong.
 QString CheckConsistency(const MainWindow& window);
 
+// The move a separate engine chooses for the computer on board at depth, or
+// an empty record when it chooses none.
+MoveRecord ReferenceReply(const Board& board, int depth);
+
+// Plays a move by clicking the from-point, then the to-point.
+void ClickMove(MainWindow& window, int fx, int fy, int tx, int ty);
+
 // The board as the piece pictures show it: code read from each visible
 // picture's place.
 Board BoardFromPictures(const MainWindow& window);
