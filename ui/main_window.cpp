@@ -44,9 +44,12 @@ MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   qApp->installEventFilter(this);
   Form_Load();
-  // The position is set up again when the window first becomes active; it is
-  // set here too so that the window never shows an empty board.
+  // The first new game is set up as the window is made, so that it opens on
+  // the initial position. Its first activation then has nothing left to do:
+  // where the window becomes active only with the user's first click (no
+  // window manager), that click must not be lost to a second new game.
   Form_Activate();
+  activatedOnce_ = true;
 }
 
 MainWindow::~MainWindow() {
