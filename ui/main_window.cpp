@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -264,6 +265,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Closing the game window ends the program, the About box included.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (frmAbout) delete frmAbout.data();
+  QMainWindow::closeEvent(event);
 }
 
 void MainWindow::ShowMessage(const QString& text) {

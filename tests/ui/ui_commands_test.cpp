@@ -2,6 +2,7 @@
 // in its three places, the draw offer and resignation, the About box and
 // the new game that activation brings.
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
@@ -263,6 +264,17 @@ class CommandsTest : public QObject {
     QApplication::setActiveWindow(nullptr);
     QApplication::setActiveWindow(window_.get());
     QCOMPARE(W().List1->count(), 0);
+  }
+
+  // Closing the game window takes the About box with it, so the program
+  // ends with its last window.
+  void closingTheWindowClosesAbout() {
+    PickMenuItem(W().About);
+    QVERIFY(W().AboutWindow() != nullptr);
+    QVERIFY(W().close());
+    QVERIFY(W().AboutWindow() == nullptr);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(), [](QWidget* t) { return t->isVisible(); }));
   }
 
   // Quit ends the program's event loop at once. Kept last: the application
