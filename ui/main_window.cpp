@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "about_box.h"
@@ -276,6 +277,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::ShowMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
                   this);
+  box.button(QMessageBox::Ok)->setText(QString::fromUtf8("确定"));
   box.exec();
 }
 

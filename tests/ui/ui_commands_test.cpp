@@ -116,6 +116,7 @@ class CommandsTest : public QObject {
     PickMenuItem(W().Tie);
     QCOMPARE(closer_->messages, QStringList({U("不和！"), U("不和！")}));
     QCOMPARE(closer_->titles, QStringList({"Lorvane V2.0", "Lorvane V2.0"}));
+    QCOMPARE(closer_->okTexts, QStringList({U("确定"), U("确定")}));
     QCOMPARE(closer_->buttonCounts, 1);
     QVERIFY(W().Game().board == board);
     QCOMPARE(ListLines(W().List1), list1);

@@ -24,6 +24,7 @@ void MessageCloser::CloseOpenBox() {
   titles << box->windowTitle();
   if (box->buttons().size() > buttonCounts) buttonCounts = static_cast<int>(box->buttons().size());
   QAbstractButton* ok = box->button(QMessageBox::Ok);
+  if (ok != nullptr) okTexts << ok->text();
   if (ok != nullptr)
     ok->click();
   else

@@ -22,6 +22,7 @@ class MessageCloser : public QObject {
   MessageCloser();
   QStringList messages;
   QStringList titles;
+  QStringList okTexts;
   int buttonCounts = 0;  // the largest number of buttons any box had
 
  private:
