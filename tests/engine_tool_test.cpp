@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "fen.h"
 
@@ -66,7 +67,8 @@ std::string ReadFile(const std::string& path) {
 }
 
 ToolRun RunTool(const std::string& args, const std::string& input) {
-  const std::string base = ::testing::TempDir() + "lorvane_tool";
+  // CTest may run several of these at once: one set of files per process.
+  const std::string base = ::testing::TempDir() + "lorvane_tool_" + std::to_string(getpid());
   {
     std::ofstream(base + ".in") << input;
   }
