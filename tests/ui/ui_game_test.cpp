@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "notation.h"
+#include "rendering.h"
 #include "window_driver.h"
 #include "window_fonts.h"
 
@@ -33,6 +34,30 @@ void LoadPosition(MainWindow& window, const Board& board) {
 }
 
 const char kGameOver[] = "已经结束!!!";
+
+// Records every paint of the watched pictures with where they stood and how
+// many replies the computer had recorded at that moment.
+class PaintRecorder : public QObject {
+ public:
+  struct Paint {
+    QObject* picture;
+    QPoint pos;
+    int replies;
+  };
+  PaintRecorder(const MainWindow& window) : window_(window) {}
+  QList<Paint> paints;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint)
+      paints.append({watched, static_cast<QWidget*>(watched)->pos(),
+                     window_.Rules().ComputerHistory.Count()});
+    return false;
+  }
+
+ private:
+  const MainWindow& window_;
+};
 
 }  // namespace
 
@@ -120,6 +145,26 @@ class GameTest : public QObject {
     QCOMPARE(W().Game().PlayerHistory.Count(), 0);
     QVERIFY(closer_->messages.isEmpty());
     CHECK_CONSISTENT(W());
+  }
+
+  // The player's move is on the screen before the computer starts to think:
+  // the moved piece and the target marker are painted while the reply is
+  // still to come.
+  void playerMoveShownBeforeReply() {
+    PaintRecorder recorder(W());
+    for (PictureControl* picture : W().Image2) picture->installEventFilter(&recorder);
+    W().Image4->installEventFilter(&recorder);
+    ClickMove(W(), 7, 7, 4, 7);
+    QCOMPARE(W().Rules().ComputerHistory.Count(), 1);
+    const QPoint target(PointLeft(4), PointTop(7));
+    bool pieceEarly = false, markerEarly = false;
+    for (const PaintRecorder::Paint& p : recorder.paints) {
+      if (p.replies != 0 || p.pos != target) continue;
+      if (p.picture == W().Image4) markerEarly = true;
+      else if (IsPlayerPiece(PictureCode(static_cast<PictureControl*>(p.picture)->Index()))) pieceEarly = true;
+    }
+    QVERIFY(pieceEarly);
+    QVERIFY(markerEarly);
   }
 
   void oneTurnWrittenAndTakenBack() {
