@@ -102,7 +102,7 @@ void MainWindow::BuildClientArea() {
   }
 
   // The picture buttons: the dim picture on top, the bright one beneath it.
-  struct ButtonSpec {
+  struct PictureButton {
     PictureControl** bright;
     PictureControl** dim;
     int brightNumber;
@@ -110,13 +110,13 @@ void MainWindow::BuildClientArea() {
     int left;
     int top;
   };
-  const ButtonSpec buttons[4] = {
+  const PictureButton buttons[4] = {
       {&Image7, &Image8, 7, "new", 480, 416},
       {&Image9, &Image10, 9, "back", 576, 416},
       {&Image11, &Image12, 11, "draw", 480, 472},
       {&Image13, &Image14, 13, "resign", 576, 472},
   };
-  for (const ButtonSpec& b : buttons) {
+  for (const PictureButton& b : buttons) {
     const QString face = QString::fromLatin1(b.face);
     *b.bright = new PictureControl(client, QStringLiteral("Image%1").arg(b.brightNumber), 67, 44);
     (*b.bright)->SetPicture(QStringLiteral(":/pictures/buttons/%1_bright.png").arg(face));
