@@ -213,9 +213,12 @@ void MainWindow::ConnectControls() {
     connect(piece, &PictureControl::Clicked, this, [this](int k) { Image2_Click(k); });
   connect(Image1, &PictureControl::Clicked, this, [this] { Image1_Click(); });
   connect(Image5, &PictureControl::Clicked, this, [this] { Image5_Click(); });
-  // The board picture is the window's background for the picture buttons:
-  // moving over it puts them back to their normal pictures.
+  // The board, with the pictures on it, is the window's background for the
+  // picture buttons: moving over it puts them back to their normal pictures.
   connect(Image1, &PictureControl::MouseMoved, this, [this] { Form_MouseMove(); });
+  connect(Image5, &PictureControl::MouseMoved, this, [this] { Form_MouseMove(); });
+  for (PictureControl* piece : Image2)
+    connect(piece, &PictureControl::MouseMoved, this, [this] { Form_MouseMove(); });
 
   connect(Image7, &PictureControl::Clicked, this, [this] { Image7_Click(); });
   connect(Image9, &PictureControl::Clicked, this, [this] { Image9_Click(); });

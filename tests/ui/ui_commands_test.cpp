@@ -86,8 +86,12 @@ class CommandsTest : public QObject {
     MoveMouseTo(W(), W().Image8->geometry().center());
     MoveMouseTo(W(), W().Image10->geometry().center());
     QCOMPARE(ButtonStates(W()), QList<bool>({true, true, false, false}));
-    // The board is background too.
+    // The board and its pieces are background too.
     MoveMouseTo(W(), PointCentre(4, 5));
+    QVERIFY(ButtonsNormal(W()));
+    MoveMouseTo(W(), W().Image14->geometry().center());
+    QVERIFY(Visible(W(), W().Image13));
+    MoveMouseTo(W(), PointCentre(8, 9));
     QVERIFY(ButtonsNormal(W()));
   }
 
