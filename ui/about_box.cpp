@@ -36,7 +36,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label3->setGeometry(Px(360), Px(1080), Px(3975), Px(975));
 
-  Label2 = new QLabel(QString::fromUtf8("作者：Lorvane 开发组"), this);
+  Label2 = new QLabel(QString::fromUtf8("联系作者：lorvane@example.com"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setGeometry(Px(720), Px(2280), Px(3735), Px(255));
 

@@ -6,10 +6,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRawFont>
 #include <QRadioButton>
 #include <QTest>
 
 #include "embedded_fonts.h"
+#include "notation.h"
 #include "rendering.h"
 #include "window_driver.h"
 #include "window_fonts.h"
@@ -130,6 +133,37 @@ class WindowTest : public QObject {
       QCOMPARE(label->font().pointSizeF(), 12.0);
       QVERIFY(label->font().bold());
     }
+  }
+
+  // Every text the game shows can be drawn with the embedded font, so that
+  // machines without a Chinese font of their own show it too.
+  void embeddedFontCoversEveryText() {
+    QStringList texts;
+    texts << window_->windowTitle();
+    for (QLabel* label : window_->client->findChildren<QLabel*>()) texts << label->text();
+    for (QGroupBox* frame : window_->client->findChildren<QGroupBox*>()) texts << frame->title();
+    texts << window_->Option1->text() << window_->Option2->text();
+    for (QMenu* menu : {window_->file, window_->Diff, window_->Help}) {
+      texts << menu->title();
+      for (QAction* item : menu->actions()) texts << item->text();
+    }
+    window_->About_Click();
+    AboutBox* about = window_->AboutWindow();
+    texts << about->Label1->text() << about->Label2->text() << about->Label3->text()
+          << about->Command1->text();
+    // The messages and the notation's words.
+    texts << U("已经结束!!!") << U("不和！") << U("呵呵！算你还识相！") << U("确定")
+          << U("本局已满八十一回合，无法继续走棋。请悔棋或重新开局。") << U("进平退");
+    for (int code = 1; code <= 14; ++code)
+      texts << PlayerPieceName(static_cast<std::uint8_t>(code))
+            << ComputerPieceName(static_cast<std::uint8_t>(code));
+    for (int n = 1; n <= 10; ++n) texts << ChineseNumeral(n) << QString::number(n);
+    const QRawFont font = QRawFont::fromFont(QFont(SerifFamily()));
+    QVERIFY(font.isValid());
+    for (const QString& text : texts)
+      for (const QChar c : text)
+        if (c != QLatin1Char('&') && !c.isSpace())
+          QVERIFY2(font.supportsCharacter(c), qPrintable(text + " : " + QString(c)));
   }
 
   void menusAndCaptions() {
