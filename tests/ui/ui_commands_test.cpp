@@ -271,6 +271,20 @@ class CommandsTest : public QObject {
     QCOMPARE(W().List1->count(), 0);
   }
 
+  // The window opens on a new game; becoming active for the first time must
+  // not start another, or the click that activates it would be lost.
+  void firstActivationKeepsTheOpeningGame() {
+    window_.reset();
+    auto fresh = std::make_unique<MainWindow>();
+    QVERIFY(fresh->Game().board == InitialBoard());
+    fresh->Image2_Click(27);  // a pawn picked up before the window is active
+    QVERIFY(fresh->Game().SelectedPoint.IsSet());
+    fresh->show();
+    QVERIFY(QTest::qWaitForWindowActive(fresh.get()));
+    QVERIFY(fresh->Game().SelectedPoint.IsSet());
+    QVERIFY(fresh->Image3->isVisibleTo(fresh->client));
+  }
+
   // Closing the game window takes the About box with it, so the program
   // ends with its last window.
   void closingTheWindowClosesAbout() {
