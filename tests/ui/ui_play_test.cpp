@@ -114,45 +114,33 @@ class PlayTest : public QObject {
       const int i = base + turns - 1;
       const MoveHistory& player = w.Game().PlayerHistory;
       const MoveHistory& computer = w.Rules().ComputerHistory;
-      if (player.Count() != i + 1 || int(player.captured[i]) != int(taken)) {
-        QTest::qFail("the player's move was not recorded", __FILE__, __LINE__);
-        return turns;
-      }
-      if (w.List1->item(i)->text() != playerLine) {
-        QTest::qFail("List1 line", __FILE__, __LINE__);
-        return turns;
-      }
-      if (w.Rules().SearchDepth != depth) {
-        QTest::qFail("search depth differs from the option buttons", __FILE__, __LINE__);
-        return turns;
-      }
-      if (replies) {
-        const bool same = computer.Count() == i + 1 && computer.fromX[i] == reply.slot[1] &&
-                          computer.fromY[i] == reply.slot[2] && computer.toX[i] == reply.slot[3] &&
-                          computer.toY[i] == reply.slot[4] && computer.captured[i] == replyTook &&
-                          w.List2->count() == i + 1 && w.List2->item(i)->text() == computerLine &&
-                          w.Image5->pos() == QPoint(PointLeft(reply.FromX()), PointTop(reply.FromY())) &&
-                          w.Image6->pos() == QPoint(PointLeft(reply.ToX()), PointTop(reply.ToY())) &&
-                          w.Image5->isVisibleTo(w.client) && w.Image6->isVisibleTo(w.client);
-        if (!same) {
-          QTest::qFail("the reply differs from the engine's choice", __FILE__, __LINE__);
-          return turns;
-        }
-      } else if (computer.Count() != i || w.List2->count() != i) {
-        QTest::qFail("a reply was played although the engine chose none", __FILE__, __LINE__);
-        return turns;
-      }
-      if (w.Game().board != expected) {
-        QTest::qFail("board", __FILE__, __LINE__);
-        return turns;
-      }
-      const QString problem = CheckConsistency(w);
+      const bool replyRecorded =
+          computer.Count() == i + 1 && computer.fromX[i] == reply.slot[1] &&
+          computer.fromY[i] == reply.slot[2] && computer.toX[i] == reply.slot[3] &&
+          computer.toY[i] == reply.slot[4] && computer.captured[i] == replyTook &&
+          w.List2->count() == i + 1 && w.List2->item(i)->text() == computerLine &&
+          w.Image5->pos() == QPoint(PointLeft(reply.FromX()), PointTop(reply.FromY())) &&
+          w.Image6->pos() == QPoint(PointLeft(reply.ToX()), PointTop(reply.ToY())) &&
+          w.Image5->isVisibleTo(w.client) && w.Image6->isVisibleTo(w.client);
+      QString problem;
+      if (player.Count() != i + 1 || int(player.captured[i]) != int(taken))
+        problem = QStringLiteral("the player's move was not recorded");
+      else if (w.List1->item(i)->text() != playerLine)
+        problem = QStringLiteral("List1 line");
+      else if (w.Rules().SearchDepth != depth)
+        problem = QStringLiteral("search depth differs from the option buttons");
+      else if (replies && !replyRecorded)
+        problem = QStringLiteral("the reply differs from the engine's choice");
+      else if (!replies && (computer.Count() != i || w.List2->count() != i))
+        problem = QStringLiteral("a reply was played although the engine chose none");
+      else if (w.Game().board != expected)
+        problem = QStringLiteral("board");
+      else if (!closer_->messages.isEmpty())
+        problem = QStringLiteral("a message during play");
+      else
+        problem = CheckConsistency(w);
       if (!problem.isEmpty()) {
-        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
-        return turns;
-      }
-      if (!closer_->messages.isEmpty()) {
-        QTest::qFail("a message during play", __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("turn %1: ").arg(i) + problem), __FILE__, __LINE__);
         return turns;
       }
     }
