@@ -42,30 +42,16 @@ const QPoint kBackground(460, 404);  // between the difficulty frame and the but
 
 }  // namespace
 
-class CommandsTest : public QObject {
+class CommandsTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<MainWindow> window_;
-  std::unique_ptr<MessageCloser> closer_;
-  MainWindow& W() { return *window_; }
-
   void PlayOneTurn() {
     ClickMove(W(), 7, 7, 4, 7);
     QCOMPARE(W().List1->count(), 1);
   }
 
  private slots:
-  void initTestCase() { SetUpFonts(); }
-  void init() {
-    window_ = OpenWindow();
-    closer_ = std::make_unique<MessageCloser>();
-  }
-  void cleanup() {
-    closer_.reset();
-    window_.reset();
-  }
-
   void hoverPictures() {
     QCOMPARE(WidgetAt(W(), kBackground), W().client);
     QVERIFY(ButtonsNormal(W()));

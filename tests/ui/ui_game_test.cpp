@@ -61,14 +61,10 @@ class PaintRecorder : public QObject {
 
 }  // namespace
 
-class GameTest : public QObject {
+class GameTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<MainWindow> window_;
-  std::unique_ptr<MessageCloser> closer_;
-  MainWindow& W() { return *window_; }
-
   // Plays one turn by the mouse and checks the reply against the engine.
   void PlayTurn(int fx, int fy, int tx, int ty) {
     Board expected = W().Game().board;
@@ -90,16 +86,6 @@ class GameTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { SetUpFonts(); }
-  void init() {
-    window_ = OpenWindow();
-    closer_ = std::make_unique<MessageCloser>();
-  }
-  void cleanup() {
-    closer_.reset();
-    window_.reset();
-  }
-
   void freshGame() {
     QVERIFY(W().Game().board == InitialBoard());
     QCOMPARE(W().Game().PlayerHistory.Count(), 0);

@@ -62,13 +62,10 @@ struct Lcg {
 
 }  // namespace
 
-class PlayTest : public QObject {
+class PlayTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<MainWindow> window_;
-  std::unique_ptr<MessageCloser> closer_;
-
   // Plays until a general has gone or the turn limit; the player's moves are
   // legal ones picked by the generator. Returns the number of turns played.
   int PlayGame(std::uint32_t seed, bool preferCaptures, int maxTurns) {
@@ -163,16 +160,6 @@ class PlayTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { SetUpFonts(); }
-  void init() {
-    window_ = OpenWindow();
-    closer_ = std::make_unique<MessageCloser>();
-  }
-  void cleanup() {
-    closer_.reset();
-    window_.reset();
-  }
-
   void lowDifficultyGames_data() {
     QTest::addColumn<uint>("seed");
     QTest::addColumn<bool>("captures");

@@ -9,6 +9,7 @@
 
 #include "notation.h"
 #include "rendering.h"
+#include "window_fonts.h"
 
 namespace lorvane::testing {
 
@@ -180,6 +181,18 @@ QString CheckConsistency(const MainWindow& window) {
   if (selected.IsSet() && !IsPlayerPiece(window.Game().board(selected.x, selected.y)))
     return QStringLiteral("the selection is not on a player's piece");
   return QString();
+}
+
+void GameWindowTest::initTestCase() { SetUpFonts(); }
+
+void GameWindowTest::init() {
+  window_ = OpenWindow();
+  closer_ = std::make_unique<MessageCloser>();
+}
+
+void GameWindowTest::cleanup() {
+  closer_.reset();
+  window_.reset();
 }
 
 }  // namespace lorvane::testing

@@ -33,6 +33,22 @@ class MessageCloser : public QObject {
 // A shown, active game window.
 std::unique_ptr<MainWindow> OpenWindow();
 
+// Base of the tests that play: a fresh, shown game window for every test
+// function, and a closer for the message boxes it opens.
+class GameWindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<MessageCloser> closer_;
+  MainWindow& W() { return *window_; }
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+};
+
 // The centre of point (x, y) in the client area.
 QPoint PointCentre(int x, int y);
 
