@@ -65,8 +65,6 @@ class Engine {
   // Leaves evaluated since construction (for benchmarks).
   std::uint64_t leavesEvaluated = 0;
 
-  Engine();
-
   // Appends a move to row depth of MoveTable, or, with kCollectMode, only its
   // target to RelatedPoints.
   void AddMove(std::int16_t fromX, std::int16_t fromY, std::int16_t toX, std::int16_t toY,

@@ -16,8 +16,6 @@ constexpr int kInfinity = 32000;
 
 }  // namespace
 
-Engine::Engine() = default;
-
 std::int16_t Engine::Search(std::int16_t depth) { return SearchWindow(depth, -kInfinity, kInfinity); }
 
 std::int16_t Engine::SearchWindow(std::int16_t depth, int alpha, int beta) {
