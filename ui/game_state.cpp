@@ -21,17 +21,6 @@ int LastTurn(const MoveHistory& player) {
   return -1;
 }
 
-Board ReplayHistories(const MoveHistory& player, const MoveHistory& computer) {
-  Board board = InitialBoard();
-  for (int i = 0; i < kHistorySlots; ++i) {
-    if (player.InUse(i))
-      MovePiece(board, player.fromX[i], player.fromY[i], player.toX[i], player.toY[i]);
-    if (computer.InUse(i))
-      MovePiece(board, computer.fromX[i], computer.fromY[i], computer.toX[i], computer.toY[i]);
-  }
-  return board;
-}
-
 namespace {
 
 // Puts the piece of one recorded move back on its from-point and restores

@@ -37,8 +37,4 @@ std::uint8_t MovePiece(Board& board, std::uint8_t fromX, std::uint8_t fromY, std
 // the player's history (every turn starts with the player's move), or -1.
 int LastTurn(const MoveHistory& player);
 
-// The position reached from the initial one by replaying both histories turn
-// by turn, the player's move of each turn before the computer's.
-Board ReplayHistories(const MoveHistory& player, const MoveHistory& computer);
-
 }  // namespace lorvane

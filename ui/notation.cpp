@@ -11,6 +11,14 @@ const char* const kNumerals[] = {"一", "二", "三", "四", "五", "六", "七"
 const char* const kPlayerNames[] = {"【帅】", "【车】", "【马】", "【炮】", "【士】", "【相】", "【兵】"};
 const char* const kComputerNames[] = {"【将】", "【车】", "【马】", "【炮】", "【士】", "【象】", "【卒】"};
 
+// The direction word of a move that advances by `advance` ranks towards the
+// opponent (negative: backwards).
+QString Direction(int advance) {
+  if (advance > 0) return QString::fromUtf8("进");
+  if (advance == 0) return QString::fromUtf8("平");
+  return QString::fromUtf8("退");
+}
+
 }  // namespace
 
 QString ChineseNumeral(int n) {
@@ -33,12 +41,7 @@ QString FormatPlayerMove(const Board& board, int fx, int fy, int tx, int ty) {
   QString line = PlayerPieceName(code);
   line += ChineseNumeral(9 - fx);
   // The player moves up the board: a smaller rank is forward.
-  if (ty < fy)
-    line += QString::fromUtf8("进");
-  else if (ty == fy)
-    line += QString::fromUtf8("平");
-  else
-    line += QString::fromUtf8("退");
+  line += Direction(fy - ty);
   line += ChineseNumeral(code == kPlayerPawn ? 1 : 10 - ty);
   return line;
 }
@@ -49,12 +52,7 @@ QString FormatComputerMove(const Board& board, int fx, int fy, int tx, int ty) {
   line += QLatin1Char(' ');
   line += QString::number(fx + 1);
   // The computer moves down the board: a larger rank is forward.
-  if (ty > fy)
-    line += QString::fromUtf8("进");
-  else if (ty == fy)
-    line += QString::fromUtf8("平");
-  else
-    line += QString::fromUtf8("退");
+  line += Direction(ty - fy);
   line += QString::number(code == kComputerPawn ? 1 : ty + 1);
   return line;
 }

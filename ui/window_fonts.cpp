@@ -3,27 +3,11 @@
 #include <QApplication>
 #include <QStringList>
 
-#if __has_include("embedded_fonts.h")
 #include "embedded_fonts.h"
-#define LORVANE_EMBEDDED_FONTS 1
-#endif
 
 namespace lorvane {
 
-namespace {
-
-QString Serif() {
-#ifdef LORVANE_EMBEDDED_FONTS
-  return SerifFamily();
-#else
-  return QStringLiteral("serif");
-#endif
-}
-
-}  // namespace
-
 void SetUpFonts() {
-#ifdef LORVANE_EMBEDDED_FONTS
   RegisterEmbeddedFonts();
   // Chinese text falls back to the embedded serif where the system has no
   // Chinese font of its own.
@@ -33,11 +17,10 @@ void SetUpFonts() {
   if (!families.contains(SerifFamily())) families << SerifFamily();
   font.setFamilies(families);
   QApplication::setFont(font);
-#endif
 }
 
 QFont FileNumberFont() {
-  QFont font(Serif());
+  QFont font(SerifFamily());
   font.setPointSizeF(12);
   font.setBold(true);
   return font;
@@ -50,7 +33,7 @@ QFont MoveListFont() {
 }
 
 QFont AboutTitleFont() {
-  QFont font(Serif());
+  QFont font(SerifFamily());
   font.setPointSizeF(10.5);
   return font;
 }
