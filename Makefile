@@ -1,9 +1,10 @@
-# Lorvane: `make` builds, `make test` runs every test, `make run` opens the game.
+# Lorvane: `make` builds, `make test` runs every test, `make run` opens the game,
+# `make package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build asan test run bench clean
+.PHONY: all deps build asan test run bench package screenshot clean
 
 all: build
 
@@ -31,6 +32,16 @@ run: deps
 
 bench: build
 	./$(BUILD)/lorvane-engine bench
+
+# $(BUILD)/lorvane_<version>_<arch>.deb
+package: deps
+	@$(MAKE) --no-print-directory build
+	@cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/lorvane_*.deb
+
+# The README's picture of the window in the middle of a game.
+screenshot: build
+	./$(BUILD)/tests/ui/lorvane-screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QtTest/QtTest>
 
+#include "app_icon.h"
 #include "embedded_fonts.h"
 
 #ifndef LORVANE_CHARS_FILE
@@ -71,6 +72,16 @@ class AssetsTest : public QObject {
   Q_OBJECT
 
  private:
+  static bool HasRedInk(const QImage& picture) {
+    const QImage img = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const QRgb c = img.pixel(x, y);
+        if (qAlpha(c) == 255 && qRed(c) > 140 && qGreen(c) < 60 && qBlue(c) < 60) return true;
+      }
+    return false;
+  }
+
   void CheckImage(const QString& path, QSize size) {
     QImage img(path);
     QVERIFY2(!img.isNull(), qPrintable(path));
@@ -112,17 +123,25 @@ class AssetsTest : public QObject {
 
   void redAndBlackInk() {
     // Red pieces carry red ink somewhere, black pieces none.
-    auto hasRedInk = [](const QString& path) {
-      const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
-      for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-          const QRgb c = img.pixel(x, y);
-          if (qAlpha(c) == 255 && qRed(c) > 140 && qGreen(c) < 60 && qBlue(c) < 60) return true;
-        }
-      return false;
-    };
-    QVERIFY(hasRedInk(QStringLiteral(":/pictures/pieces/red_general.png")));
-    QVERIFY(!hasRedInk(QStringLiteral(":/pictures/pieces/black_general.png")));
+    QVERIFY(HasRedInk(QImage(QStringLiteral(":/pictures/pieces/red_general.png"))));
+    QVERIFY(!HasRedInk(QImage(QStringLiteral(":/pictures/pieces/black_general.png"))));
+  }
+
+  void appIcon() {
+    // One drawing per size, each a round red-ink piece on a transparent square.
+    const QIcon icon = lorvane::AppIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    QCOMPARE(sizes.size(), 8);
+    for (int pixels : {16, 22, 24, 32, 48, 64, 128, 256}) {
+      const QSize size(pixels, pixels);
+      QVERIFY2(sizes.contains(size), qPrintable(QString::number(pixels)));
+      const QImage img = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(img.size(), size);
+      QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+      QCOMPARE(qAlpha(img.pixel(pixels - 1, pixels - 1)), 0);
+      QCOMPARE(qAlpha(img.pixel(pixels / 2, pixels / 5)), 255);
+      QVERIFY2(HasRedInk(img), qPrintable(QString::number(pixels)));
+    }
   }
 
   void marker() {

@@ -3,8 +3,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen lorvane-draw-assets OUTDIR [--fonts DIR] [--preview FILE.png]
 //
-// OUTDIR receives board.png, marker.png, pieces/<side>_<kind>.png and
-// buttons/<name>_<state>.png. The text is drawn with the game's own font
+// OUTDIR receives board.png, marker.png, pieces/<side>_<kind>.png,
+// buttons/<name>_<state>.png and the application icon at each of its sizes,
+// icon/lorvane-<pixels>.png (only at 1x: every size is its own drawing). The text is drawn with the game's own font
 // files (assets/fonts), never with a font of the machine, so the pictures
 // come out the same everywhere. Textures use a fixed pseudo-random hash, so
 // running the program twice gives identical files.
@@ -197,7 +198,7 @@ QImage Texture(int w, int h, int s, Fn fn) {
 }
 
 // Brush painting `tex` (made at scale s) under a painter scaled by s.
-QBrush TextureBrush(const QImage& tex, int s, QPointF origin = QPointF()) {
+QBrush TextureBrush(const QImage& tex, double s, QPointF origin = QPointF()) {
   QBrush brush(tex);
   QTransform t;
   t.translate(origin.x(), origin.y());
@@ -334,8 +335,20 @@ QImage DrawBoard(int s) {
 
 enum class Side { kBlack, kRed };
 
-QImage DrawPiece(Side side, const QString& character, int s) {
-  QImage img = NewImage(kPiece, kPiece, s);
+// Fine detail that only shows at a size. The game's pieces get all of it;
+// small icons drop the shadow and the ring and carve a bigger character.
+struct PieceDetail {
+  bool shadow = true;
+  bool ring = true;
+  double characterSize = 24.5;
+};
+
+// A piece drawn in its 43 x 43 design square scaled by `s` device pixels per
+// unit, into a square image of `pixels` device pixels.
+QImage DrawPieceScaled(Side side, const QString& character, int pixels, double s,
+                       const PieceDetail& detail) {
+  QImage img(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(s, s);
@@ -347,16 +360,20 @@ QImage DrawPiece(Side side, const QString& character, int s) {
 
   // A faint contact shadow, well inside the picture.
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 40));
-  p.drawEllipse(c + QPointF(0.5, 0.9), rOuter + 0.6, rOuter + 0.6);
-  p.setBrush(QColor(0, 0, 0, 45));
-  p.drawEllipse(c + QPointF(0.3, 0.6), rOuter, rOuter);
+  if (detail.shadow) {
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawEllipse(c + QPointF(0.5, 0.9), rOuter + 0.6, rOuter + 0.6);
+    p.setBrush(QColor(0, 0, 0, 45));
+    p.drawEllipse(c + QPointF(0.3, 0.6), rOuter, rOuter);
+  }
 
   // Side of the disc: wood lit from the upper left.
   const Rgb woodLight{246, 222, 176};
   const Rgb woodDark{214, 170, 110};
   const uint32_t seed = side == Side::kRed ? 77u : 91u;
-  const QImage tex = Texture(kPiece, kPiece, s, [&](double x, double y) {
+  const QImage tex = Texture(pixels, pixels, 1, [&](double px, double py) {
+    const double x = px / s;
+    const double y = py / s;
     // Seed the grain by character too, so no two pieces look stamped.
     return ToQRgb(Wood(x * 1.4 + character.at(0).unicode() % 97, y * 1.4, woodLight, woodDark,
                        seed, 9.0));
@@ -402,15 +419,17 @@ QImage DrawPiece(Side side, const QString& character, int s) {
   const QColor carveLight(255, 248, 228, 150);
 
   // Engraved ring.
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(carveLight, 1.0));
-  p.drawEllipse(c + QPointF(0.45, 0.55), rRing, rRing);
-  p.setPen(QPen(ink, 1.15));
-  p.drawEllipse(c, rRing, rRing);
-  p.setPen(Qt::NoPen);
+  if (detail.ring) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(carveLight, 1.0));
+    p.drawEllipse(c + QPointF(0.45, 0.55), rRing, rRing);
+    p.setPen(QPen(ink, 1.15));
+    p.drawEllipse(c, rRing, rRing);
+    p.setPen(Qt::NoPen);
+  }
 
   // The character, bold and carved.
-  const QPainterPath glyph = CenteredText(character, 24.5, true, c);
+  const QPainterPath glyph = CenteredText(character, detail.characterSize, true, c);
   p.setBrush(carveLight);
   p.drawPath(glyph.translated(0.45, 0.6));
   p.setBrush(ink);
@@ -421,6 +440,29 @@ QImage DrawPiece(Side side, const QString& character, int s) {
   p.end();
   return img;
 }
+
+QImage DrawPiece(Side side, const QString& character, int s) {
+  return DrawPieceScaled(side, character, kPiece * s, s, PieceDetail());
+}
+
+// ---------------------------------------------------------------------------
+// Application icon: the red general, the player's own piece, filling the
+// icon square. Drawn for each icon size, with less detail where it is small.
+
+QImage DrawIcon(int pixels) {
+  PieceDetail detail;
+  if (pixels < 32) {
+    detail.shadow = false;
+    detail.ring = false;
+    detail.characterSize = 29.0;
+  }
+  return DrawPieceScaled(Side::kRed, QString::fromUtf8("帥"), pixels, pixels / double(kPiece),
+                         detail);
+}
+
+// Pixel sizes of the icon: the hicolor theme's sizes from 16 to 512 and
+// their doubles for its @2 folders.
+const int kIconPixels[] = {16, 22, 24, 32, 44, 48, 64, 96, 128, 256, 512, 1024};
 
 // ---------------------------------------------------------------------------
 // Selection marker.
@@ -686,6 +728,11 @@ int main(int argc, char** argv) {
           ok &= Save(DrawButton(QString::fromUtf8(b.text), bright, s), out.filePath(ScaledName(name, s)));
         }
       }
+    }
+  }
+  if (!outDir.isEmpty()) {
+    for (int pixels : kIconPixels) {
+      ok &= Save(DrawIcon(pixels), QDir(outDir).filePath(QStringLiteral("icon/lorvane-%1.png").arg(pixels)));
     }
   }
   if (!preview.isEmpty()) {

@@ -1,6 +1,8 @@
 #!/bin/sh
-# Installs the Debian packages Lorvane needs to build, test and run, skipping
-# those already present. Uses sudo when not run as root.
+# Installs the Debian packages Lorvane needs to build, test, package and run,
+# skipping those already present (desktop-file-utils and the packages after it
+# check the installed game and build and check its Debian package). Uses sudo
+# when not run as root.
 set -eu
 
 PACKAGES="
@@ -15,6 +17,16 @@ PACKAGES="
   libqt6test6
   qt6-qpa-plugins
   libgl-dev
+  desktop-file-utils
+  appstream
+  dpkg-dev
+  file
+  lintian
+  groff-base
+  xvfb
+  xauth
+  xdotool
+  x11-utils
 "
 
 missing=""
