@@ -42,6 +42,8 @@ MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
   BuildClientArea();
   BuildMenus();
   ConnectControls();
+  SetUpAccessibility();
+  SetUpKeyboardPlay();
   // The window cannot be resized: the board is a fixed picture.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   qApp->installEventFilter(this);
@@ -248,6 +250,7 @@ void MainWindow::ConnectControls() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && BoardEvent(event)) return true;
   if (event->type() == QEvent::MouseMove && watched == client) {
     Form_MouseMove();
     return false;

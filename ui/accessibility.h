@@ -1,0 +1,34 @@
+// What screen readers see of the game window beyond Qt's own widgets: the
+// picture controls as pictures, a board and buttons that can be pressed, the
+// keyboard cursor, and a status object that speaks the game's news.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace lorvane {
+
+// Tells Qt's accessibility how to present the picture controls, the board
+// cursor and the spoken status. Safe to call more than once.
+void InstallAccessibleInterfaces();
+
+// An invisible status object. Say() gives it new text and raises the events
+// screen readers announce: the name change and an alert. Said is emitted
+// as well, whether or not a screen reader listens.
+class SpokenStatus : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SpokenStatus(QWidget* parent);
+
+  void Say(const QString& text);
+  const QString& Text() const { return text_; }
+
+ signals:
+  void Said(const QString& text);
+
+ private:
+  QString text_;
+};
+
+}  // namespace lorvane
