@@ -89,6 +89,8 @@ void SpokenStatus::Say(const QString& text) {
   text_ = text;
   QAccessibleEvent named(this, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&named);
+  hide();
+  show();
   QAccessibleEvent alert(this, QAccessible::Alert);
   QAccessible::updateAccessibility(&alert);
   emit Said(text);

@@ -12,8 +12,9 @@ namespace lorvane {
 // cursor and the spoken status. Safe to call more than once.
 void InstallAccessibleInterfaces();
 
-// An invisible status object. Say() gives it new text and raises the events
-// screen readers announce: the name change and an alert. Said is emitted
+// A status object of no size. Say() gives it new text and raises the events
+// screen readers announce: the name change, the alert appearing anew (an
+// alert that starts showing is read out) and an alert event. Said is emitted
 // as well, whether or not a screen reader listens.
 class SpokenStatus : public QWidget {
   Q_OBJECT
