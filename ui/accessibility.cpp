@@ -33,16 +33,25 @@ class PictureAccessible : public QAccessibleWidget {
   PictureControl* Picture() const { return static_cast<PictureControl*>(widget()); }
 };
 
-// The keyboard cursor takes the reader's focus while the board has the
-// keyboard focus, and is named by what stands on its point.
-class CursorAccessible : public QAccessibleWidget {
+// A widget whose name is the text it holds at the moment it is asked.
+template <class W, const QString& (W::*Name)() const>
+class LiveNameAccessible : public QAccessibleWidget {
  public:
-  explicit CursorAccessible(BoardCursor* cursor) : QAccessibleWidget(cursor, QAccessible::StaticText) {}
+  LiveNameAccessible(W* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return static_cast<BoardCursor*>(widget())->Words();
+    if (t == QAccessible::Name) return (static_cast<W*>(widget())->*Name)();
     return QAccessibleWidget::text(t);
   }
+};
+
+// The keyboard cursor takes the reader's focus while the board has the
+// keyboard focus, and is named by what stands on its point.
+class CursorAccessible : public LiveNameAccessible<BoardCursor, &BoardCursor::Words> {
+ public:
+  explicit CursorAccessible(BoardCursor* cursor)
+      : LiveNameAccessible(cursor, QAccessible::StaticText) {}
+
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     const QWidget* focus = widget()->window()->focusWidget();
@@ -52,20 +61,13 @@ class CursorAccessible : public QAccessibleWidget {
   }
 };
 
-class StatusAccessible : public QAccessibleWidget {
- public:
-  explicit StatusAccessible(SpokenStatus* status) : QAccessibleWidget(status, QAccessible::AlertMessage) {}
-
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return static_cast<SpokenStatus*>(widget())->Text();
-    return QAccessibleWidget::text(t);
-  }
-};
+using StatusAccessible = LiveNameAccessible<SpokenStatus, &SpokenStatus::Text>;
 
 QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   if (auto* picture = qobject_cast<PictureControl*>(object)) return new PictureAccessible(picture);
   if (auto* cursor = qobject_cast<BoardCursor*>(object)) return new CursorAccessible(cursor);
-  if (auto* status = qobject_cast<SpokenStatus*>(object)) return new StatusAccessible(status);
+  if (auto* status = qobject_cast<SpokenStatus*>(object))
+    return new StatusAccessible(status, QAccessible::AlertMessage);
   return nullptr;
 }
 

@@ -51,7 +51,8 @@ void MainWindow::SetUpAccessibility() {
     for (PictureControl* picture : {b.bright, b.dim}) {
       picture->SetAccessibleRole(QAccessible::Button);
       picture->setAccessibleName(U(b.name));
-      connect(picture, &PictureControl::Pressed, this, [this, command = b.command] { (this->*command)(); });
+      connect(picture, &PictureControl::Pressed, this,
+              [this, command = b.command] { (this->*command)(); });
     }
   }
 

@@ -8,28 +8,29 @@ namespace lorvane {
 
 namespace {
 
-// By the kind's offset from the general: general, chariot, horse, cannon,
-// advisor, elephant, pawn; the names the move lists use.
-const char* const kPlayerKinds[7] = {"帅", "车", "马", "炮", "士", "相", "兵"};
-const char* const kComputerKinds[7] = {"将", "车", "马", "炮", "士", "象", "卒"};
 const char* const kFullWidthDigits[10] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 
 QString FullWidthNumber(int n) {
   QString text;
-  for (QChar digit : QString::number(n)) text += QString::fromUtf8(kFullWidthDigits[digit.digitValue()]);
+  for (QChar digit : QString::number(n))
+    text += QString::fromUtf8(kFullWidthDigits[digit.digitValue()]);
   return text;
 }
 
+// The piece's name as its side's move list writes it, without the brackets.
 QString KindWord(std::uint8_t code) {
-  if (IsPlayerPiece(code)) return QString::fromUtf8(kPlayerKinds[code - kPlayerGeneral]);
-  return QString::fromUtf8(kComputerKinds[code - kComputerGeneral]);
+  const QString bracketed = IsPlayerPiece(code) ? PlayerPieceName(code) : ComputerPieceName(code);
+  return bracketed.mid(1, bracketed.size() - 2);
 }
 
-// The file and rank as the side of code counts them: "九路" and "一" ...
+// A point's file ("九路", "１路") and rank number ("一", "１") as the player
+// or the computer counts them.
 QString FileWords(bool player, int x) {
   return (player ? ChineseNumeral(9 - x) : FullWidthNumber(x + 1)) + QString::fromUtf8("路");
 }
-QString RankNumber(bool player, int y) { return player ? ChineseNumeral(10 - y) : FullWidthNumber(y + 1); }
+QString RankNumber(bool player, int y) {
+  return player ? ChineseNumeral(10 - y) : FullWidthNumber(y + 1);
+}
 
 QString SideWord(bool player) { return QString::fromUtf8(player ? "玩家" : "电脑"); }
 

@@ -122,7 +122,8 @@ class AccessTest : public GameWindowTest {
 
     // Tab reaches the board from the option buttons.
     w.Option1->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < 4 && !w.Image1->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int i = 0; i < 4 && !w.Image1->hasFocus(); ++i)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(w.Image1->hasFocus());
     QVERIFY(w.Cursor->isVisible());
     QCOMPARE(w.Cursor->pos(), QPoint(PointLeft(4) - 4, PointTop(9) - 4));
@@ -180,7 +181,8 @@ class AccessTest : public GameWindowTest {
 
     g_said.clear();
     KeyMove(w, 7, 7, 7, 0);
-    QString expected = U("玩家：") + w.List1->item(0)->text() + U("，吃电脑的马。电脑：") + w.List2->item(0)->text();
+    QString expected =
+        U("玩家：") + w.List1->item(0)->text() + U("，吃电脑的马。电脑：") + w.List2->item(0)->text();
     const std::uint8_t retaken = w.Rules().ComputerHistory.captured[0];
     if (retaken != kEmpty) expected += U("，吃") + TakenWords(retaken);
     QCOMPARE(g_said.last(), expected + U("。"));
