@@ -115,6 +115,12 @@ class AccessTest : public GameWindowTest {
   void cursorOnlyForTheKeyboard() {
     MainWindow& w = W();
     QVERIFY(w.Cursor->isHidden());
+    // The board holding the focus when the window opens looks no different
+    // from the option button holding it.
+    QVERIFY(w.Image1->hasFocus());
+    const QImage opened = w.client->grab().toImage();
+    w.Option1->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(w.client->grab().toImage(), opened);
     ClickPoint(w, 7, 7);
     ClickPoint(w, 4, 7);
     QCOMPARE(w.List1->count(), 1);
