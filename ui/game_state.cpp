@@ -81,6 +81,7 @@ void MainWindow::Image9_Click() {
   RedrawPieces();
   if (i < List1->count()) delete List1->takeItem(i);
   if (i < List2->count()) delete List2->takeItem(i);
+  List1->scrollToBottom();
   Image3->hide();
   Image4->hide();
   Image5->hide();
