@@ -1,13 +1,15 @@
 #include "board_cursor.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace lorvane {
 
 namespace {
 
-// The frame lies just outside a marker (44 pixels at the piece's place):
-// 52 pixels square, 4 pixels further left and up.
+// The frame fills the gap around a marker (44 pixels at the piece's place,
+// 4 pixels apart from the next point's): 52 pixels square, 4 pixels further
+// left and up, 4 pixels wide, so it never hides a marker or a piece.
 constexpr int kSize = 52;
 constexpr int kOffset = 4;
 
@@ -31,17 +33,19 @@ void BoardCursor::PlaceOn(int x, int y) {
 }
 
 // A closed square, unlike the corner brackets of the markers: a blue band
-// with a white line on each side, so it stands out on the board, on pieces of
-// either colour and next to a green marker.
+// with a white outer line, so it stands out on the board and next to a green
+// marker.
 void BoardCursor::paintEvent(QPaintEvent*) {
+  const auto band = [](int outer, int inner) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addRect(outer, outer, kSize - 2 * outer, kSize - 2 * outer);
+    path.addRect(inner, inner, kSize - 2 * inner, kSize - 2 * inner);
+    return path;
+  };
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(Qt::white, 1));
-  painter.drawRect(0, 0, kSize - 1, kSize - 1);
-  painter.drawRect(5, 5, kSize - 11, kSize - 11);
-  painter.setPen(QPen(QColor(0x10, 0x50, 0xF0), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.drawRect(QRectF(3, 3, kSize - 6, kSize - 6));
+  painter.fillPath(band(0, 1), Qt::white);
+  painter.fillPath(band(1, kOffset), QColor(0x10, 0x50, 0xF0));
 }
 
 }  // namespace lorvane
