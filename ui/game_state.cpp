@@ -57,6 +57,7 @@ void MainWindow::Form_Activate() {
   // longer hold the player's piece.
   game_.SelectedPoint.Clear();
   game_.TargetPoint.Clear();
+  Announce(QString::fromUtf8("新局开始"));
 }
 
 // Takes back the last turn: the computer's reply, if it made one, then the
@@ -65,7 +66,13 @@ void MainWindow::Image9_Click() {
   // Every turn begins with the player's move; the computer's reply is missing
   // when the player's move ended the game.
   const int i = LastTurn(game_.PlayerHistory);
-  if (i < 0) return;
+  if (i < 0) {
+    Announce(QString::fromUtf8("没有可以悔的棋"));
+    return;
+  }
+  QString takenBack = QString::fromUtf8("悔棋：收回玩家");
+  if (i < List1->count()) takenBack += QLatin1Char(' ') + List1->item(i)->text();
+  if (i < List2->count()) takenBack += QString::fromUtf8("，电脑 ") + List2->item(i)->text();
   MoveHistory& computer = engine_->ComputerHistory;
   if (computer.InUse(i)) UndoMove(game_.board, computer, i);
   UndoMove(game_.board, game_.PlayerHistory, i);
@@ -74,12 +81,15 @@ void MainWindow::Image9_Click() {
   RedrawPieces();
   if (i < List1->count()) delete List1->takeItem(i);
   if (i < List2->count()) delete List2->takeItem(i);
+  List1->scrollToBottom();
   Image3->hide();
   Image4->hide();
   Image5->hide();
   Image6->hide();
   game_.SelectedPoint.Clear();
   game_.TargetPoint.Clear();
+  if (Cursor != nullptr) Cursor->SetWords(CursorWords());
+  Announce(takenBack);
 }
 
 }  // namespace lorvane

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 
 #include "about_box.h"
+#include "etched_frame.h"
+#include "move_list.h"
 #include "rendering.h"
 #include "window_fonts.h"
 
@@ -42,6 +44,8 @@ MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
   BuildClientArea();
   BuildMenus();
   ConnectControls();
+  SetUpAccessibility();
+  SetUpKeyboardPlay();
   // The window cannot be resized: the board is a fixed picture.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   qApp->installEventFilter(this);
@@ -127,31 +131,33 @@ void MainWindow::BuildClientArea() {
     (*b.dim)->Place(b.left, b.top);
   }
 
-  Frame1 = new QGroupBox(Text("玩家"), client);
+  Frame1 = new EtchedFrame(Text("玩家"), client);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(456, 8, 97, 305);
-  List1 = new QListWidget(Frame1);
+  auto* playerList = new MoveList(Frame1);
+  List1 = playerList;
   List1->setObjectName(QStringLiteral("List1"));
   List1->setGeometry(8, 16, 81, 280);
 
-  Frame2 = new QGroupBox(Text("电脑"), client);
+  Frame2 = new EtchedFrame(Text("电脑"), client);
   Frame2->setObjectName(QStringLiteral("Frame2"));
   Frame2->setGeometry(552, 8, 97, 305);
-  List2 = new QListWidget(Frame2);
+  auto* computerList = new MoveList(Frame2);
+  List2 = computerList;
   List2->setObjectName(QStringLiteral("List2"));
   List2->setGeometry(8, 16, 81, 280);
+  MoveList::KeepInStep(playerList, computerList);
 
   for (QListWidget* list : {List1, List2}) {
-    // The lines are short and the newest is kept in view; the wheel scrolls
-    // back through a long game.
+    // The lines are short and the newest is kept in view; the scroll bar
+    // appears for a long game.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setFocusPolicy(Qt::NoFocus);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFont(MoveListFont());
   }
 
-  Frame3 = new QGroupBox(Text("难度"), client);
+  Frame3 = new EtchedFrame(Text("难度"), client);
   Frame3->setObjectName(QStringLiteral("Frame3"));
   Frame3->setGeometry(464, 328, 169, 65);
   Option1 = new QRadioButton(Text("低难度"), Frame3);
@@ -248,6 +254,7 @@ void MainWindow::ConnectControls() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && BoardEvent(event)) return true;
   if (event->type() == QEvent::MouseMove && watched == client) {
     Form_MouseMove();
     return false;

@@ -9,8 +9,11 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "about_box.h"
+#include "accessibility.h"
+#include "board_cursor.h"
 #include "engine.h"
 #include "game_state.h"
 #include "picture_control.h"
@@ -59,6 +62,24 @@ class MainWindow : public QMainWindow {
   void Image2_Click(int index);
   void Image1_Click();
   void Image5_Click();
+  // A click on the board at point (file, rank), as the keyboard makes it.
+  void BoardClickAt(int file, int rank);
+
+  // Keyboard play (keyboard_play.cpp): the board takes the keyboard focus
+  // and a cursor moves over its points.
+  void MoveBoardCursor(int dx, int dy);
+  // Enter or Space: a click on what stands under the cursor.
+  void ClickUnderCursor();
+  // Escape: the selection is dropped.
+  void DropSelection();
+  // The piece picture standing on (x, y), or -1.
+  int PictureOn(int x, int y) const;
+
+  // Spoken replies (spoken_replies.cpp).
+  void Announce(const QString& text);
+  // What the cursor's point holds, with the markers on it.
+  QString CursorWords() const;
+  void ReadPosition();
 
   // The computer's turn (computer_turn.cpp).
   void ComputerMove();
@@ -125,6 +146,10 @@ class MainWindow : public QMainWindow {
   QMenu* Help = nullptr;
   QAction* About = nullptr;
 
+  // Added for keyboard and screen-reader players.
+  BoardCursor* Cursor = nullptr;
+  SpokenStatus* Status = nullptr;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -133,6 +158,14 @@ class MainWindow : public QMainWindow {
   void BuildClientArea();
   void BuildMenus();
   void ConnectControls();
+  void SetUpAccessibility();
+  void SetUpKeyboardPlay();
+  // Keys, focus changes and activation of the board; true when used up.
+  bool BoardEvent(QEvent* event);
+  void ShowCursorIfFocused();
+  void CursorMoved();
+  // After a turn has been played: the two move lines, captures, game end.
+  void AnnounceTurn(int turn);
   // Whether the game has ended: a general is missing, or the last turn has
   // the player's move and no reply because the computer had no move.
   bool GameOver() const;
@@ -144,6 +177,9 @@ class MainWindow : public QMainWindow {
   // Tries a move to a point computed from a picture or from the cursor, not
   // yet known to be on the board.
   void TryTarget(int file, int rank);
+  // A click on the board: at the point given, or else at the point under
+  // the mouse cursor as it is when the click is handled.
+  void BoardClick(std::optional<QPoint> point);
 
   GameState game_;
   std::unique_ptr<Engine> engine_;
@@ -152,6 +188,9 @@ class MainWindow : public QMainWindow {
   // About box was the last of the game's windows to be active.
   bool activatedOnce_ = false;
   bool aboutWasLastActive_ = false;
+  // The board cursor is drawn only once the keyboard has been used on the
+  // board, never for a mouse player.
+  bool keyboardOnBoard_ = false;
 };
 
 }  // namespace lorvane

@@ -4,6 +4,7 @@
 // transparent parts of its picture show the controls beneath it.
 #pragma once
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -31,9 +32,17 @@ class PictureControl : public QWidget {
   void SetTop(int top) { move(x(), top); }
   void Place(int left, int top) { move(left, top); }
 
+  // What a screen reader is told the picture is. A picture button also offers
+  // a press action, which raises Pressed.
+  void SetAccessibleRole(QAccessible::Role role) { role_ = role; }
+  QAccessible::Role AccessibleRole() const { return role_; }
+  bool IsPictureButton() const { return role_ == QAccessible::Button; }
+  void Press() { emit Pressed(index_); }
+
  signals:
   void Clicked(int index);
   void MouseMoved(int index);
+  void Pressed(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +54,7 @@ class PictureControl : public QWidget {
   QPixmap picture_;
   int index_;
   bool pressed_ = false;
+  QAccessible::Role role_ = QAccessible::Graphic;
 };
 
 }  // namespace lorvane

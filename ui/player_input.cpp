@@ -5,6 +5,7 @@
 
 #include "main_window.h"
 #include "notation.h"
+#include "spoken_words.h"
 
 namespace lorvane {
 
@@ -44,6 +45,7 @@ void MainWindow::Image2_Click(int index) {
     Image3->Place(PointLeft(file), PointTop(rank));
     Image3->show();
     Image4->hide();
+    Announce(QString::fromUtf8("选中") + PieceWords(game_.board(file, rank), file, rank));
     return;
   }
   // A computer's piece: a capture if one of the player's pieces is selected.
@@ -51,13 +53,20 @@ void MainWindow::Image2_Click(int index) {
   TryTarget(file, rank);
 }
 
-void MainWindow::Image1_Click() {
+void MainWindow::Image1_Click() { BoardClick(std::nullopt); }
+
+void MainWindow::BoardClickAt(int file, int rank) { BoardClick(QPoint(file, rank)); }
+
+void MainWindow::BoardClick(std::optional<QPoint> point) {
   if (GameOver()) ShowMessage(QString::fromUtf8(kGameOver));
   if (!game_.SelectedPoint.IsSet()) return;
-  // The point under the cursor as it is now; the click cells are 50 pixels
-  // wide and high, starting at (4, 14) of the client area.
-  const QPoint cursor = client->mapFromGlobal(QCursor::pos());
-  TryTarget(FloorDiv(cursor.x() - 4, 50), FloorDiv(cursor.y() - 14, 50));
+  if (!point) {
+    // The point under the cursor as it is now; the click cells are 50 pixels
+    // wide and high, starting at (4, 14) of the client area.
+    const QPoint cursor = client->mapFromGlobal(QCursor::pos());
+    point = QPoint(FloorDiv(cursor.x() - 4, 50), FloorDiv(cursor.y() - 14, 50));
+  }
+  TryTarget(point->x(), point->y());
 }
 
 void MainWindow::Image5_Click() { Image1_Click(); }
@@ -83,8 +92,9 @@ void MainWindow::TryMove() {
   Image4->show();
   Image4->repaint();
 
-  bool play = IsPlayerPiece(game_.board(from.x, from.y)) &&
-              IsLegalMove(game_.board, from.x, from.y, to.x, to.y);
+  const bool legal = IsPlayerPiece(game_.board(from.x, from.y)) &&
+                     IsLegalMove(game_.board, from.x, from.y, to.x, to.y);
+  bool play = legal;
   // After the end of a game no move is played: the computer could not answer.
   if (play && GameOver()) play = false;
   if (play && game_.PlayerHistory.LowestFree() >= kHistorySlots) {
@@ -92,9 +102,13 @@ void MainWindow::TryMove() {
     play = false;
   }
   if (play) {
+    const int turn = game_.PlayerHistory.LowestFree();
     PlayPlayerMove();
     ComputerMove();
     RedrawPieces();
+    AnnounceTurn(turn);
+  } else if (!legal) {
+    Announce(QString::fromUtf8("不能这样走，已取消选择"));
   }
   game_.SelectedPoint.Clear();
   game_.TargetPoint.Clear();

@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "main_window.h"
+#include "spoken_words.h"
 
 namespace lorvane {
 
@@ -46,8 +47,10 @@ QString PiecePicturePath(int k) {
 // Hides every piece picture, then walks the board row by row from the top,
 // left to right, giving each piece the next picture of its kind (the last
 // one again when a kind has more pieces than pictures), and shows it at once.
+// Each picture is named for the piece it now shows; a hidden one has no name.
 void MainWindow::RedrawPieces() {
   for (PictureControl* piece : Image2) piece->hide();
+  QString names[32];
   int used[15] = {};
   for (int y = 0; y < kRanks; ++y) {
     for (int x = 0; x < kFiles; ++x) {
@@ -60,8 +63,12 @@ void MainWindow::RedrawPieces() {
       piece->Place(PointLeft(x), PointTop(y));
       piece->show();
       piece->repaint();
+      names[kind.index[position]] = PieceWords(code, x, y);
     }
   }
+  for (int k = 0; k < 32; ++k)
+    if (Image2[k]->accessibleName() != names[k]) Image2[k]->setAccessibleName(names[k]);
+  if (Cursor != nullptr) Cursor->SetWords(CursorWords());
 }
 
 }  // namespace lorvane

@@ -1,5 +1,5 @@
-// Whole games against the computer, played with the mouse at both
-// difficulties: after every turn the reply must be the one a separate engine
+// Whole games against the computer, played with the mouse or with the
+// keyboard alone at both difficulties: after every turn the reply must be the one a separate engine
 // finds on the same position, and the board, both histories, both lists and
 // the pictures must agree; then every turn is taken back to the start.
 #include <QAction>
@@ -66,6 +66,25 @@ class PlayTest : public GameWindowTest {
   Q_OBJECT
 
  private:
+  // Moves, take-backs and clicks by keyboard and screen reader instead of
+  // the mouse.
+  bool keyboard_ = false;
+
+  void PlayMove(int fx, int fy, int tx, int ty) {
+    if (keyboard_)
+      KeyMove(*window_, fx, fy, tx, ty);
+    else
+      ClickMove(*window_, fx, fy, tx, ty);
+  }
+  void ClickOn(int x, int y) {
+    if (keyboard_) {
+      CursorTo(*window_, x, y);
+      PressKey(*window_, Qt::Key_Return);
+    } else {
+      ClickPoint(*window_, x, y);
+    }
+  }
+
   // Plays until a general has gone or the turn limit; the player's moves are
   // legal ones picked by the generator. Returns the number of turns played.
   int PlayGame(std::uint32_t seed, bool preferCaptures, int maxTurns) {
@@ -106,7 +125,7 @@ class PlayTest : public GameWindowTest {
         computerLine = FormatComputerMove(expected, reply.FromX(), reply.FromY(), reply.ToX(), reply.ToY());
       }
 
-      ClickMove(w, m.fx, m.fy, m.tx, m.ty);
+      PlayMove(m.fx, m.fy, m.tx, m.ty);
       ++turns;
       const int i = base + turns - 1;
       const MoveHistory& player = w.Game().PlayerHistory;
@@ -148,7 +167,10 @@ class PlayTest : public GameWindowTest {
   void TakeAllBack(int turns) {
     MainWindow& w = *window_;
     for (int t = turns; t > 0; --t) {
-      PressButton(w, w.Image10);
+      if (keyboard_)
+        PressAccessibly(w.Image10);
+      else
+        PressButton(w, w.Image10);
       QCOMPARE(w.Game().PlayerHistory.Count(), t - 1);
       QCOMPARE(w.List1->count(), t - 1);
       const QString problem = CheckConsistency(w);
@@ -163,13 +185,19 @@ class PlayTest : public GameWindowTest {
   void lowDifficultyGames_data() {
     QTest::addColumn<uint>("seed");
     QTest::addColumn<bool>("captures");
-    QTest::newRow("random moves") << 11u << false;
-    QTest::newRow("captures first") << 29u << true;
-    QTest::newRow("random moves 2") << 4242u << false;
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("random moves") << 11u << false << false;
+    QTest::newRow("captures first") << 29u << true << false;
+    QTest::newRow("random moves 2") << 4242u << false << false;
+    QTest::newRow("keyboard, random moves") << 11u << false << true;
+    QTest::newRow("keyboard, captures first") << 31u << true << true;
   }
   void lowDifficultyGames() {
     QFETCH(uint, seed);
     QFETCH(bool, captures);
+    QFETCH(bool, keyboard);
+    keyboard_ = keyboard;
+    if (keyboard_) FocusBoardByTab(*window_);
     PickMenuItem(window_->low);
     const int turns = PlayGame(seed, captures, kHistorySlots);
     if (QTest::currentTestFailed()) return;
@@ -177,16 +205,30 @@ class PlayTest : public GameWindowTest {
     QVERIFY(turns > 1);
     // Decided: a general has gone, and the next click says so.
     if (window_->Rules().CheckGenerals(window_->Game().board, 0) != 0) {
-      ClickPoint(*window_, 4, 4);
+      ClickOn(4, 4);
       QCOMPARE(closer_->messages, QStringList{QString::fromUtf8("已经结束!!!")});
     }
     TakeAllBack(turns);
   }
 
+  void highDifficultyGame_data() {
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("keyboard") << true;
+  }
   void highDifficultyGame() {
+    QFETCH(bool, keyboard);
+    keyboard_ = keyboard;
     // Chosen with the option button, as a player would.
     QRadioButton* high = window_->Option2;
-    QTest::mouseClick(high, Qt::LeftButton, Qt::NoModifier, QPoint(8, high->height() / 2));
+    if (keyboard_) {
+      // Tab to the high level's option button, Space on it, back to the board.
+      high->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(high, Qt::Key_Space);
+      FocusBoardByTab(*window_);
+    } else {
+      QTest::mouseClick(high, Qt::LeftButton, Qt::NoModifier, QPoint(8, high->height() / 2));
+    }
     QVERIFY(high->isChecked());
     QVERIFY(window_->High->isChecked());
     const int turns = PlayGame(7u, true, kHistorySlots);
@@ -197,7 +239,7 @@ class PlayTest : public GameWindowTest {
       // Every slot used: the next move is refused with the reason.
       const Board full = window_->Game().board;
       const PlayerMove m = LegalPlayerMoves(full).front();
-      ClickMove(*window_, m.fx, m.fy, m.tx, m.ty);
+      PlayMove(m.fx, m.fy, m.tx, m.ty);
       QCOMPARE(closer_->messages.size(), 1);
       QVERIFY(closer_->messages.front().startsWith(QString::fromUtf8("本局已满八十一回合")));
       QVERIFY(window_->Game().board == full);
@@ -208,6 +250,7 @@ class PlayTest : public GameWindowTest {
   // The difficulty changed mid-game governs the next reply; the moves
   // already played stay.
   void difficultyChangedMidGame() {
+    keyboard_ = false;
     PickMenuItem(window_->low);
     PlayGame(5u, false, 2);
     if (QTest::currentTestFailed()) return;

@@ -100,11 +100,13 @@ class WindowTest : public QObject {
   }
 
   // The controls of the client area from the bottom of the stacking order to
-  // the top: board, markers, pieces, file numbers, buttons, frames.
+  // the top: board, markers, pieces, the keyboard cursor, file numbers,
+  // buttons, frames.
   void stackingOrder() {
     QStringList expected;
     expected << "Image1" << "Image6" << "Image5" << "Image4" << "Image3";
     for (int k = 31; k >= 0; --k) expected << QStringLiteral("Image2_%1").arg(k);
+    expected << "BoardCursor";
     for (int i = 17; i >= 0; --i) expected << QStringLiteral("Label1_%1").arg(i);
     expected << "Image7" << "Image8" << "Image9" << "Image10" << "Image11" << "Image12"
              << "Image13" << "Image14" << "Frame1" << "Frame2" << "Frame3";

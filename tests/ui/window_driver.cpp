@@ -1,6 +1,7 @@
 #include "window_driver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -104,6 +105,31 @@ MoveRecord ReferenceReply(const Board& board, int depth) {
 void ClickMove(MainWindow& window, int fx, int fy, int tx, int ty) {
   ClickPoint(window, fx, fy);
   ClickPoint(window, tx, ty);
+}
+
+void FocusBoardByTab(MainWindow& window) { window.Image1->setFocus(Qt::TabFocusReason); }
+
+void PressKey(MainWindow& window, Qt::Key key) { QTest::keyClick(window.Image1, key); }
+
+void CursorTo(MainWindow& window, int x, int y) {
+  for (int step = 0; step < kFiles && window.Cursor->File() != x; ++step)
+    PressKey(window, window.Cursor->File() < x ? Qt::Key_Right : Qt::Key_Left);
+  for (int step = 0; step < kRanks && window.Cursor->Rank() != y; ++step)
+    PressKey(window, window.Cursor->Rank() < y ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void KeyMove(MainWindow& window, int fx, int fy, int tx, int ty) {
+  CursorTo(window, fx, fy);
+  PressKey(window, Qt::Key_Return);
+  CursorTo(window, tx, ty);
+  PressKey(window, Qt::Key_Space);
+}
+
+void PressAccessibly(PictureControl* picture) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(picture);
+  QAccessibleActionInterface* actions = iface != nullptr ? iface->actionInterface() : nullptr;
+  if (actions != nullptr && actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+    actions->doAction(QAccessibleActionInterface::pressAction());
 }
 
 Board BoardFromPictures(const MainWindow& window) {

@@ -43,7 +43,7 @@ class GameWindowTest : public QObject {
   std::unique_ptr<MessageCloser> closer_;
   MainWindow& W() { return *window_; }
 
- private slots:
+ protected slots:
   void initTestCase();
   void init();
   void cleanup();
@@ -88,6 +88,18 @@ MoveRecord ReferenceReply(const Board& board, int depth);
 
 // Plays a move by clicking the from-point, then the to-point.
 void ClickMove(MainWindow& window, int fx, int fy, int tx, int ty);
+
+// The keyboard: gives the board the focus as Tab does, moves the board
+// cursor to (x, y) with the arrow keys, presses a key on the board.
+void FocusBoardByTab(MainWindow& window);
+void CursorTo(MainWindow& window, int x, int y);
+void PressKey(MainWindow& window, Qt::Key key);
+// Plays a move with the keyboard alone: Enter on the from-point, Space on
+// the to-point.
+void KeyMove(MainWindow& window, int fx, int fy, int tx, int ty);
+// Presses a picture button through its accessible press action, as a screen
+// reader does.
+void PressAccessibly(PictureControl* picture);
 
 // The board as the piece pictures show it: code read from each visible
 // picture's place.
