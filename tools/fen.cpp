@@ -135,4 +135,25 @@ std::string ToIccs(int fromX, int fromY, int toX, int toY) {
   return s;
 }
 
+bool ParseIccs(const std::string& text, int& fromX, int& fromY, int& toX, int& toY) {
+  if (text.size() != 4) return false;
+  int v[4];
+  for (int i = 0; i < 4; ++i) {
+    const char c = text[static_cast<std::size_t>(i)];
+    if (i % 2 == 0) {
+      const char f = c >= 'A' && c <= 'I' ? static_cast<char>(c - 'A' + 'a') : c;
+      if (f < 'a' || f > 'i') return false;
+      v[i] = f - 'a';
+    } else {
+      if (c < '0' || c > '9') return false;
+      v[i] = 9 - (c - '0');
+    }
+  }
+  fromX = v[0];
+  fromY = v[1];
+  toX = v[2];
+  toY = v[3];
+  return true;
+}
+
 }  // namespace lorvane
