@@ -1,9 +1,14 @@
 # Lorvane: `make` builds, `make test` runs every test, `make run` opens the game.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs: FUZZ_SECONDS for `make fuzz`, the short
+# FUZZ_TEST_SECONDS inside `make test`.
+FUZZ_SECONDS      ?= 600
+FUZZ_TEST_SECONDS ?= 3
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build asan test run bench clean
+.PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench clean
 
 all: build
 
@@ -19,11 +24,23 @@ asan:
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLORVANE_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# libFuzzer targets for the parsers of outside input, built with clang.
+fuzz-build:
+	@cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: deps
+	@$(MAKE) --no-print-directory fuzz-run
+
+fuzz-run: fuzz-build
+	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 test: deps
 	@$(MAKE) --no-print-directory build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory asan
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=$(FUZZ_TEST_SECONDS)
 
 run: deps
 	@$(MAKE) --no-print-directory build
@@ -33,4 +50,4 @@ bench: build
 	./$(BUILD)/lorvane-engine bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

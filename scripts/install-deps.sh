@@ -15,6 +15,10 @@ PACKAGES="
   libqt6test6
   qt6-qpa-plugins
   libgl-dev
+  clang
+  libfuzzer-14-dev
+  libclang-rt-14-dev
+  fairy-stockfish
 "
 
 missing=""

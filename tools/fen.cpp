@@ -29,6 +29,20 @@ int CodeOfLetter(char c) {
 
 constexpr char kLetters[] = " krncabpKRNCABP";
 
+// Input text for an error message: quoted when short and printable, so that a
+// message is always one clean line whatever the input held.
+std::string Quoted(const std::string& text) {
+  bool printable = text.size() <= 16;
+  for (char c : text) printable = printable && c > ' ' && c < 127;
+  if (printable) return "'" + text + "'";
+  if (text.size() == 1) {
+    const char* digits = "0123456789abcdef";
+    const auto b = static_cast<unsigned char>(text[0]);
+    return std::string("byte 0x") + digits[b >> 4] + digits[b & 15];
+  }
+  return "text";
+}
+
 }  // namespace
 
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
@@ -69,7 +83,7 @@ bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
     } else {
       const int code = CodeOfLetter(c);
       if (code < 0) {
-        error = std::string("unknown letter '") + c + "' in row " + std::to_string(y + 1);
+        error = "unknown letter " + Quoted(std::string(1, c)) + " in row " + std::to_string(y + 1);
         return false;
       }
       if (x < kFiles && y < kRanks) board(x, y) = static_cast<std::uint8_t>(code);
@@ -96,7 +110,7 @@ bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
     } else if (fields[1] == "b") {
       playerToMove = false;
     } else {
-      error = "unknown side '" + fields[1] + "', expected w or b";
+      error = "unknown side " + Quoted(fields[1]) + ", expected w or b";
       return false;
     }
   }
