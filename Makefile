@@ -6,6 +6,8 @@ FUZZ_BUILD ?= build-fuzz
 # FUZZ_TEST_SECONDS inside `make test`.
 FUZZ_SECONDS      ?= 600
 FUZZ_TEST_SECONDS ?= 3
+# Which targets `make fuzz` runs (names under fuzz/corpus/); empty: all.
+FUZZ_TARGETS      ?=
 JOBS       ?= $(shell nproc)
 
 .PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench clean
@@ -33,7 +35,7 @@ fuzz: deps
 	@$(MAKE) --no-print-directory fuzz-run
 
 fuzz-run: fuzz-build
-	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 test: deps
 	@$(MAKE) --no-print-directory build

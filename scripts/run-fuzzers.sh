@@ -4,16 +4,19 @@
 # found (<build>/corpus/<name>/). Logs go to <build>/logs/<name>.log, a
 # failing input to <build>/artifacts/<name>/. Exits non-zero on the first
 # target that fails.
-#   usage: scripts/run-fuzzers.sh <fuzz build dir> <seconds per target>
+#   usage: scripts/run-fuzzers.sh <fuzz build dir> <seconds per target> [target names]
 set -eu
 
 build=$1
 seconds=$2
+shift 2
 here=$(cd "$(dirname "$0")/.." && pwd)
+names=${*:-$(ls "$here/fuzz/corpus")}
 
 found=0
-for corpus in "$here"/fuzz/corpus/*/; do
-  name=$(basename "$corpus")
+for name in $names; do
+  corpus="$here/fuzz/corpus/$name/"
+  [ -d "$corpus" ] || { echo "no seed corpus $corpus" >&2; exit 1; }
   target="$build/fuzz_$name"
   [ -x "$target" ] || { echo "fuzz_$name: not built in $build" >&2; exit 1; }
   found=1
