@@ -5,10 +5,15 @@
 
 #include "engine.h"
 #include "fen.h"
+#include "perft.h"
 
 namespace lorvane {
 
 namespace {
+
+struct ProtocolMove {
+  int fromX = 0, fromY = 0, toX = 0, toY = 0;
+};
 
 std::vector<std::string> SplitWords(const std::string& line) {
   std::vector<std::string> words;
@@ -60,23 +65,6 @@ bool IsRed(std::uint8_t code) { return IsPlayerPiece(code); }
 bool IsBlack(std::uint8_t code) { return IsComputerPiece(code); }
 bool Owns(bool red, std::uint8_t code) { return red ? IsRed(code) : IsBlack(code); }
 
-// Whether red's (or black's) general stands where a piece of the other side
-// can take it, by the pieces' movement rules (facing generals included).
-bool GeneralAttacked(const Board& b, bool red) {
-  const std::uint8_t general = red ? kPlayerGeneral : kComputerGeneral;
-  for (int gx = 0; gx < kFiles; ++gx) {
-    for (int gy = 0; gy < kRanks; ++gy) {
-      if (b(gx, gy) != general) continue;
-      for (int x = 0; x < kFiles; ++x)
-        for (int y = 0; y < kRanks; ++y)
-          if (Owns(!red, b(x, y)) && IsLegalMove(b, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-                                                  static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy)))
-            return true;
-    }
-  }
-  return false;
-}
-
 // Top to bottom with the colours swapped: red's position becomes black's.
 Board TurnedOver(const Board& b) {
   Board t;
@@ -102,30 +90,24 @@ bool SameMove(const ProtocolMove& m, const MoveRecord& r) {
 
 std::string Iccs(const ProtocolMove& m) { return ToIccs(m.fromX, m.fromY, m.toX, m.toY); }
 
-const char kStartFen[] = "rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w";
-
-}  // namespace
-
-std::vector<ProtocolMove> StandardMoves(const Board& board, bool redToMove) {
+// The moves standard rules allow one side (red: the bottom side), in the
+// game's generation order followed by last-rank pawn steps.
+std::vector<ProtocolMove> StandardMoves(Engine& engine, const Board& board, bool red) {
+  engine.board = board;
   std::vector<ProtocolMove> moves;
-  for (int fx = 0; fx < kFiles; ++fx) {
-    for (int fy = 0; fy < kRanks; ++fy) {
-      if (!Owns(redToMove, board(fx, fy))) continue;
-      for (int tx = 0; tx < kFiles; ++tx) {
-        for (int ty = 0; ty < kRanks; ++ty) {
-          if (!IsLegalMove(board, static_cast<std::int16_t>(fx), static_cast<std::int16_t>(fy),
-                           static_cast<std::int16_t>(tx), static_cast<std::int16_t>(ty)))
-            continue;
-          const ProtocolMove m{fx, fy, tx, ty};
-          Board after = board;
-          Play(after, m);
-          if (!GeneralAttacked(after, redToMove)) moves.push_back(m);
-        }
-      }
-    }
+  const std::int16_t n = GenerateStandardMoves(engine, 1, red);
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord m = engine.MoveTable[1][i];
+    const std::uint8_t captured = engine.MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+    if (!GeneralExposed(engine, red)) moves.push_back({m.FromX(), m.FromY(), m.ToX(), m.ToY()});
+    engine.UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], captured);
   }
   return moves;
 }
+
+const char kStartFen[] = "rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w";
+
+}  // namespace
 
 ProtocolSession::ProtocolSession(Dialect dialect, std::ostream& out)
     : dialect_(dialect), out_(out), engine_(std::make_unique<Engine>()) {
@@ -323,7 +305,7 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
   const Board searched = redToMove_ ? TurnedOver(board_) : board_;
   Engine& engine = *engine_;
   engine.SearchDepth = static_cast<std::int16_t>(depth);
-  const std::vector<ProtocolMove> legal = StandardMoves(searched, false);
+  const std::vector<ProtocolMove> legal = StandardMoves(engine, searched, false);
   std::string answer = dialect_ == Dialect::kUcci ? "nobestmove" : "bestmove (none)";
   if (!legal.empty() && engine.CheckGenerals(searched, engine.SearchDepth) == 0) {
     const auto start = std::chrono::steady_clock::now();
@@ -350,7 +332,7 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
                         .count();
     Board after = searched;
     Play(after, move);
-    const bool mates = StandardMoves(after, true).empty();
+    const bool mates = StandardMoves(engine, after, true).empty();
     if (redToMove_) {
       move.fromY = kRanks - 1 - move.fromY;
       move.toY = kRanks - 1 - move.toY;

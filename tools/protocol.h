@@ -9,7 +9,6 @@
 // the same way, and the move turned back.
 #pragma once
 
-#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -27,15 +26,6 @@ enum class Dialect { kUcci, kUci };
 constexpr int kMinProtocolDepth = 1;
 constexpr int kMaxProtocolDepth = 5;
 constexpr int kDefaultProtocolDepth = 3;
-
-struct ProtocolMove {
-  int fromX = 0, fromY = 0, toX = 0, toY = 0;
-};
-
-// The moves of one side that standard rules allow: the piece's movement rules
-// and no general left where the opponent can take it (facing generals
-// included). redToMove: true for the bottom side (codes 8..14).
-std::vector<ProtocolMove> StandardMoves(const Board& board, bool redToMove);
 
 class ProtocolSession {
  public:
