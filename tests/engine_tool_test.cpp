@@ -1,16 +1,16 @@
 // lorvane-engine: FEN and ICCS, and the tool's answers and refusals.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "fen.h"
+#include "tool_run.h"
 
 using namespace lorvane;
+using lorvane::fixtures::RunTool;
+using lorvane::fixtures::ToolRun;
 
 namespace {
 
@@ -51,35 +51,6 @@ TEST(FenTest, IccsCoordinates) {
   EXPECT_EQ(ToIccs(1, 2, 4, 2), "b7e7");
   EXPECT_EQ(ToIccs(7, 7, 4, 7), "h2e2");
   EXPECT_EQ(ToIccs(0, 9, 8, 0), "a0i9");
-}
-
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-ToolRun RunTool(const std::string& args, const std::string& input) {
-  // CTest may run several of these at once: one set of files per process.
-  const std::string base = ::testing::TempDir() + "lorvane_tool_" + std::to_string(getpid());
-  {
-    std::ofstream(base + ".in") << input;
-  }
-  const std::string cmd = std::string(LORVANE_ENGINE_TOOL) + " " + args + " < " + base + ".in > " +
-                          base + ".out 2> " + base + ".err";
-  ToolRun run;
-  const int raw = std::system(cmd.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFile(base + ".out");
-  run.err = ReadFile(base + ".err");
-  return run;
 }
 
 TEST(ToolTest, AnswersOneLinePerPosition) {

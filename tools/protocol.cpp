@@ -105,6 +105,25 @@ std::vector<ProtocolMove> StandardMoves(Engine& engine, const Board& board, bool
   return moves;
 }
 
+// What one side's set holds of each kind, general to pawn; "" when the board
+// holds no more than that, else what is too many.
+std::string TooManyPieces(const Board& board) {
+  static const char* const kKinds[] = {"generals", "chariots", "horses",   "cannons",
+                                       "advisors", "elephants", "pawns"};
+  static const int kSet[] = {1, 2, 2, 2, 2, 2, 5};
+  int count[15] = {};
+  for (const std::uint8_t c : board.cell) ++count[c <= 14 ? c : 0];
+  for (int kind = 0; kind < 7; ++kind) {
+    for (const bool red : {true, false}) {
+      const int n = count[kind + (red ? 8 : 1)];
+      if (n > kSet[kind])
+        return std::string(red ? "red" : "black") + " has " + std::to_string(n) + " " + kKinds[kind] +
+               ", a side has at most " + std::to_string(kSet[kind]);
+    }
+  }
+  return "";
+}
+
 const char kStartFen[] = "rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w";
 
 }  // namespace
@@ -230,7 +249,7 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
               " fields, expected the board, the side to move and up to four more; position unchanged");
       return;
     }
-    if (!ParseFen(fen, pos, error)) {
+    if (!ParseFen(fen, pos, error) || !(error = TooManyPieces(pos.board)).empty()) {
       SayInfo("bad FEN: " + error + "; position unchanged");
       return;
     }
@@ -285,7 +304,8 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
         }
         depth = static_cast<int>(d);
       } else {
-        SayInfo("go depth needs a number; searching " + std::to_string(depth));
+        SayInfo("go depth needs a number, not " + Quote(i + 1 < words.size() ? words[++i] : "") +
+                "; searching " + std::to_string(depth));
       }
     } else if (w == "infinite" || w == "ponder") {
       hold = true;
