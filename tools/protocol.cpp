@@ -128,8 +128,8 @@ const char kStartFen[] = "rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBA
 
 }  // namespace
 
-ProtocolSession::ProtocolSession(Dialect dialect, std::ostream& out)
-    : dialect_(dialect), out_(out), engine_(std::make_unique<Engine>()) {
+ProtocolSession::ProtocolSession(Dialect dialect, std::ostream& out, int deepest)
+    : dialect_(dialect), out_(out), engine_(std::make_unique<Engine>()), deepest_(deepest) {
   SetInitialPosition(board_);
 }
 
@@ -320,6 +320,8 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
       SayInfo("go: " + Quote(w) + " ignored");
     }
   }
+
+  if (depth > deepest_) depth = deepest_;
 
   // The search always plays the top side: a red position is turned over.
   const Board searched = redToMove_ ? TurnedOver(board_) : board_;

@@ -29,7 +29,9 @@ constexpr int kDefaultProtocolDepth = 3;
 
 class ProtocolSession {
  public:
-  ProtocolSession(Dialect dialect, std::ostream& out);
+  // deepest: the most plies a go searches, whatever the client asks for
+  // (a bound on how long one answer can take).
+  ProtocolSession(Dialect dialect, std::ostream& out, int deepest = kMaxProtocolDepth);
   ~ProtocolSession();
   ProtocolSession(const ProtocolSession&) = delete;
   ProtocolSession& operator=(const ProtocolSession&) = delete;
@@ -58,6 +60,7 @@ class ProtocolSession {
   Board board_;
   bool redToMove_ = true;
   int depth_ = kDefaultProtocolDepth;
+  int deepest_;
   // The bestmove line of a go infinite or go ponder, given at stop/ponderhit.
   std::string heldAnswer_;
 };
