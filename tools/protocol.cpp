@@ -105,8 +105,9 @@ std::vector<ProtocolMove> StandardMoves(Engine& engine, const Board& board, bool
   return moves;
 }
 
-// What one side's set holds of each kind, general to pawn; "" when the board
-// holds no more than that, else what is too many.
+// "" when neither side has more pieces of a kind than a xiangqi set holds;
+// otherwise which kind is too many. Such a board is no position of the game,
+// and a crowded one could keep a deep search busy for hours.
 std::string TooManyPieces(const Board& board) {
   static const char* const kKinds[] = {"generals", "chariots", "horses",   "cannons",
                                        "advisors", "elephants", "pawns"};
@@ -123,8 +124,6 @@ std::string TooManyPieces(const Board& board) {
   }
   return "";
 }
-
-const char kStartFen[] = "rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR w";
 
 }  // namespace
 
@@ -236,8 +235,7 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
   std::size_t i = 1;
   FenPosition pos;
   if (i < words.size() && words[i] == "startpos") {
-    std::string unused;
-    ParseFen(kStartFen, pos, unused);
+    pos.board = InitialBoard();
     ++i;
   } else if (i < words.size() && words[i] == "fen") {
     std::string fen;
