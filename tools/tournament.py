@@ -10,8 +10,8 @@ than by the board (an illegal move, a forfeit, a false claim, a crash) is
 listed as a problem. Takes minutes: it is not part of the tests.
 
 usage: tools/tournament.py [--engine build/lorvane-engine] [--games 10]
-                           [--depths 2,3] [--skills -10,0,5] [--protocol uci]
-                           [--out tournament]
+                           [--depths 2,3] [--skills=-10,0,5] [--protocol uci]
+                           [--out tournament] [--no-play]
 Needs the Debian packages xboard, uci2wb, fairymax, fairy-stockfish, xvfb.
 """
 import argparse
@@ -40,8 +40,12 @@ def first_engine_args(engine, protocol, depth):
     return args + ["-firstOptions", "Depth=%d" % depth]
 
 
+def match_tag(depth, opponent, skill):
+    return "d%d-%s" % (depth, opponent if opponent == "maxqi" else "fsf%+d" % skill)
+
+
 def play_match(engine, protocol, depth, opponent, skill, games, out_dir):
-    tag = "d%d-%s" % (depth, opponent if opponent == "maxqi" else "fsf%+d" % skill)
+    tag = match_tag(depth, opponent, skill)
     pgn = os.path.join(out_dir, tag + ".pgn")
     debug = os.path.join(out_dir, tag + ".debug")
     for path in (pgn, debug):
@@ -81,28 +85,34 @@ def read_games(pgn):
 BAD = re.compile(r"illegal|forfeit|false|crash|disconnect|exited|terminated|abort", re.I)
 
 
-endings = {}  # how the games ended, over the whole tournament
+# How the games ended over the whole tournament: ending -> [wins, draws, losses].
+endings = {}
 
 
 def tally(games):
-    wins = draws = losses = 0
+    """Lorvane's wins, draws and losses, the wins that came from the opponent
+    misbehaving, and the games in which Lorvane misbehaved."""
+    wins = draws = losses = forfeits = 0
     problems = []
     for white, black, result, ending in games:
-        endings[ending] = endings.get(ending, 0) + 1
         lorvane_white = white.startswith("Lorvane")
         if result == "1/2-1/2":
-            draws += 1
+            outcome = 1
         elif result in ("1-0", "0-1"):
-            if (result == "1-0") == lorvane_white:
-                wins += 1
-            else:
-                losses += 1
+            outcome = 0 if (result == "1-0") == lorvane_white else 2
         else:
-            problems.append("unfinished game: %s" % result)
+            problems.append("unfinished game: %s vs %s %s" % (white, black, result))
             continue
+        endings.setdefault(ending, [0, 0, 0])[outcome] += 1
+        wins += outcome == 0
+        draws += outcome == 1
+        losses += outcome == 2
         if BAD.search(ending) or not ending:
-            problems.append("%s vs %s %s {%s}" % (white, black, result, ending))
-    return wins, draws, losses, problems
+            if outcome == 0:
+                forfeits += 1
+            else:
+                problems.append("%s vs %s %s {%s}" % (white, black, result, ending))
+    return wins, draws, losses, forfeits, problems
 
 
 def main():
@@ -113,10 +123,12 @@ def main():
     parser.add_argument("--depths", default="2,3")
     parser.add_argument("--skills", default="-10,0,5")
     parser.add_argument("--out", default="tournament")
+    parser.add_argument("--no-play", action="store_true",
+                        help="only tally the games already saved in --out")
     args = parser.parse_args()
 
     engine = os.path.abspath(args.engine)
-    if not os.access(engine, os.X_OK):
+    if not args.no_play and not os.access(engine, os.X_OK):
         sys.exit("no engine at %s: build it first (make)" % engine)
     os.makedirs(args.out, exist_ok=True)
     env_home = os.path.abspath(os.path.join(args.out, "home"))
@@ -129,23 +141,29 @@ def main():
     all_problems = []
     for depth in [int(d) for d in args.depths.split(",")]:
         for name, skill in opponents:
-            tag, pgn = play_match(engine, args.protocol, depth, name, skill, args.games, args.out)
-            wins, draws, losses, problems = tally(read_games(pgn))
+            if args.no_play:
+                tag = match_tag(depth, name, skill)
+                pgn = os.path.join(args.out, tag + ".pgn")
+            else:
+                tag, pgn = play_match(engine, args.protocol, depth, name, skill, args.games,
+                                      args.out)
+            wins, draws, losses, forfeits, problems = tally(read_games(pgn))
             label = "maxqi" if name == "maxqi" else "Fairy-Stockfish Skill Level %d" % skill
-            rows.append((depth, label, wins, draws, losses))
+            rows.append((depth, label, wins, draws, losses, forfeits))
             all_problems += ["%s: %s" % (tag, p) for p in problems]
             print("depth %d vs %s: +%d =%d -%d" % (depth, label, wins, draws, losses), flush=True)
 
     print()
-    print("| Lorvane depth | opponent | games | wins | draws | losses |")
-    print("| --- | --- | --- | --- | --- | --- |")
-    for depth, label, wins, draws, losses in rows:
-        print("| %d | %s | %d | %d | %d | %d |" % (depth, label, wins + draws + losses, wins, draws,
-                                                  losses))
+    print("| Lorvane depth | opponent | games | wins | draws | losses | wins by the opponent's false claim or forfeit |")
+    print("| --- | --- | --- | --- | --- | --- | --- |")
+    for depth, label, wins, draws, losses, forfeits in rows:
+        print("| %d | %s | %d | %d | %d | %d | %d |" % (depth, label, wins + draws + losses, wins,
+                                                       draws, losses, forfeits))
     print()
-    for ending, count in sorted(endings.items(), key=lambda e: -e[1]):
-        print("%3d x {%s}" % (count, ending))
-    print("problems: %s" % ("none" if not all_problems else ""))
+    print("endings (Lorvane wins / draws / losses):")
+    for ending, (w, d, l) in sorted(endings.items(), key=lambda e: -sum(e[1])):
+        print("  %d / %d / %d  {%s}" % (w, d, l, ending))
+    print("problems of Lorvane's: %s" % ("none" if not all_problems else ""))
     for p in all_problems:
         print("  " + p)
     return 1 if all_problems else 0
