@@ -2,9 +2,16 @@
 # `make package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs: FUZZ_SECONDS for `make fuzz`, the short
+# FUZZ_TEST_SECONDS inside `make test`.
+FUZZ_SECONDS      ?= 600
+FUZZ_TEST_SECONDS ?= 3
+# Which targets `make fuzz` runs (names under fuzz/corpus/); empty: all.
+FUZZ_TARGETS      ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build asan test run bench package screenshot clean
+.PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench package screenshot clean
 
 all: build
 
@@ -20,11 +27,23 @@ asan:
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLORVANE_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# libFuzzer targets for the parsers of outside input, built with clang.
+fuzz-build:
+	@cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: deps
+	@$(MAKE) --no-print-directory fuzz-run
+
+fuzz-run: fuzz-build
+	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 test: deps
 	@$(MAKE) --no-print-directory build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory asan
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=$(FUZZ_TEST_SECONDS)
 
 run: deps
 	@$(MAKE) --no-print-directory build
@@ -44,4 +63,4 @@ screenshot: build
 	./$(BUILD)/tests/ui/lorvane-screenshot docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -27,6 +27,10 @@ PACKAGES="
   xauth
   xdotool
   x11-utils
+  clang
+  libfuzzer-14-dev
+  libclang-rt-14-dev
+  fairy-stockfish
 "
 
 missing=""

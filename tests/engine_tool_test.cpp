@@ -1,16 +1,16 @@
 // lorvane-engine: FEN and ICCS, and the tool's answers and refusals.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "fen.h"
+#include "tool_run.h"
 
 using namespace lorvane;
+using lorvane::fixtures::RunTool;
+using lorvane::fixtures::ToolRun;
 
 namespace {
 
@@ -53,35 +53,6 @@ TEST(FenTest, IccsCoordinates) {
   EXPECT_EQ(ToIccs(0, 9, 8, 0), "a0i9");
 }
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-ToolRun RunTool(const std::string& args, const std::string& input) {
-  // CTest may run several of these at once: one set of files per process.
-  const std::string base = ::testing::TempDir() + "lorvane_tool_" + std::to_string(getpid());
-  {
-    std::ofstream(base + ".in") << input;
-  }
-  const std::string cmd = std::string(LORVANE_ENGINE_TOOL) + " " + args + " < " + base + ".in > " +
-                          base + ".out 2> " + base + ".err";
-  ToolRun run;
-  const int raw = std::system(cmd.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFile(base + ".out");
-  run.err = ReadFile(base + ".err");
-  return run;
-}
-
 TEST(ToolTest, AnswersOneLinePerPosition) {
   const std::string two = std::string(kStart) + "\n" + kStart + "\n";
   ToolRun r = RunTool("perft 2", two);
@@ -103,6 +74,27 @@ TEST(ToolTest, AnswersOneLinePerPosition) {
   EXPECT_NE(second.find(' '), std::string::npos);
   r = RunTool("search 3", "9/9/9/9/9/9/9/9/9/4K4\n");  // the computer's general is gone
   EXPECT_EQ(r.out, "none -19993\n");
+}
+
+TEST(ToolTest, PerftCountsStandardLegalMoves) {
+  // Pawns on their last rank still step sideways: the counts other xiangqi
+  // programs give for these two positions.
+  ToolRun r = RunTool("perft 3",
+                      "2b1ka3/9/b3N4/4n4/9/9/9/4C4/2p6/2BK5 w\n"
+                      "1C2ka3/9/C1Nab1n2/p3p3p/6p2/9/P3P3P/3AB4/3p2c2/c1BAK4 w\n");
+  EXPECT_EQ(r.out, "3883\n22787\n");
+  // The advisor may not leave the generals facing; the computer's general may
+  // not step beside a pawn that would take it sideways from the last rank,
+  // nor onto the player's general's open file.
+  r = RunTool("perft 1", "4k4/9/9/9/9/9/9/9/4A4/4K4 w\n3P5/4k4/9/9/9/9/9/9/9/5K3 b\n");
+  EXPECT_EQ(r.out, "2\n2\n");
+  // A side without its general still counts its moves, without failing.
+  r = RunTool("perft 3", "9/9/9/9/9/9/9/9/9/4K4 w\n4k4/9/9/9/9/9/9/9/9/9 b\n3k5/9/9/9/9/9/9/9/9/R8 w\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(0, 4), "0\n0\n");
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+  r = RunTool("perft 1", "9/9/9/9/9/9/9/9/9/4K4 w\n");
+  EXPECT_EQ(r.out, "3\n");
 }
 
 TEST(ToolTest, RefusesBadInputWithoutHalfLines) {

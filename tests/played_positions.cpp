@@ -11,16 +11,16 @@
 
 namespace lorvane::fixtures {
 
-std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies) {
+std::vector<PlayedPosition> PlayedGames(unsigned seed, int games, int maxPlies) {
   std::mt19937 random(seed);
   auto engine = std::make_unique<Engine>();
-  std::vector<Board> positions;
+  std::vector<PlayedPosition> positions;
   for (int g = 0; g < games; ++g) {
     SetInitialPosition(engine->board);
     bool player = true;
     for (int ply = 0; ply < maxPlies; ++ply) {
-      positions.push_back(engine->board);
-      const std::int16_t n = engine->GenerateMoves(engine->board, 1, player);
+      positions.push_back({engine->board, player});
+      const std::int16_t n = GenerateStandardMoves(*engine, 1, player);
       std::vector<MoveRecord> legal;
       for (std::int16_t i = 0; i < n; ++i) {
         const MoveRecord m = engine->MoveTable[1][i];
@@ -35,6 +35,12 @@ std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies) {
     }
   }
   return positions;
+}
+
+std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies) {
+  std::vector<Board> boards;
+  for (const PlayedPosition& p : PlayedGames(seed, games, maxPlies)) boards.push_back(p.board);
+  return boards;
 }
 
 std::vector<Board> BenchBoards() {

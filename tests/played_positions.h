@@ -7,10 +7,18 @@
 
 namespace lorvane::fixtures {
 
-// Plays `games` games of random legal moves (a move may not leave the mover's
-// general where it can be taken) from the initial position, both sides in
-// turn, and returns every position met, at most maxPlies per game. The same
-// seed always gives the same positions.
+struct PlayedPosition {
+  Board board;
+  bool playerToMove = true;
+};
+
+// Plays `games` games of random standard legal moves (a move may not leave the
+// mover's general where it can be taken) from the initial position, both sides
+// in turn, and returns every position met with the side to move, at most
+// maxPlies per game. The same seed always gives the same positions.
+std::vector<PlayedPosition> PlayedGames(unsigned seed, int games, int maxPlies);
+
+// The boards of PlayedGames.
 std::vector<Board> PlayedPositions(unsigned seed, int games, int maxPlies);
 
 // The built-in bench positions: real self-play games.

@@ -29,6 +29,20 @@ int CodeOfLetter(char c) {
 
 constexpr char kLetters[] = " krncabpKRNCABP";
 
+// Input text for an error message: quoted when short and printable, so that a
+// message is always one clean line whatever the input held.
+std::string Quoted(const std::string& text) {
+  bool printable = text.size() <= 16;
+  for (char c : text) printable = printable && c > ' ' && c < 127;
+  if (printable) return "'" + text + "'";
+  if (text.size() == 1) {
+    const char* digits = "0123456789abcdef";
+    const auto b = static_cast<unsigned char>(text[0]);
+    return std::string("byte 0x") + digits[b >> 4] + digits[b & 15];
+  }
+  return "text";
+}
+
 }  // namespace
 
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
@@ -69,7 +83,7 @@ bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
     } else {
       const int code = CodeOfLetter(c);
       if (code < 0) {
-        error = std::string("unknown letter '") + c + "' in row " + std::to_string(y + 1);
+        error = "unknown letter " + Quoted(std::string(1, c)) + " in row " + std::to_string(y + 1);
         return false;
       }
       if (x < kFiles && y < kRanks) board(x, y) = static_cast<std::uint8_t>(code);
@@ -96,7 +110,7 @@ bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
     } else if (fields[1] == "b") {
       playerToMove = false;
     } else {
-      error = "unknown side '" + fields[1] + "', expected w or b";
+      error = "unknown side " + Quoted(fields[1]) + ", expected w or b";
       return false;
     }
   }
@@ -133,6 +147,27 @@ std::string ToIccs(int fromX, int fromY, int toX, int toY) {
   s[2] = static_cast<char>('a' + toX);
   s[3] = static_cast<char>('0' + (9 - toY));
   return s;
+}
+
+bool ParseIccs(const std::string& text, int& fromX, int& fromY, int& toX, int& toY) {
+  if (text.size() != 4) return false;
+  int v[4];
+  for (int i = 0; i < 4; ++i) {
+    const char c = text[static_cast<std::size_t>(i)];
+    if (i % 2 == 0) {
+      const char f = c >= 'A' && c <= 'I' ? static_cast<char>(c - 'A' + 'a') : c;
+      if (f < 'a' || f > 'i') return false;
+      v[i] = f - 'a';
+    } else {
+      if (c < '0' || c > '9') return false;
+      v[i] = 9 - (c - '0');
+    }
+  }
+  fromX = v[0];
+  fromY = v[1];
+  toX = v[2];
+  toY = v[3];
+  return true;
 }
 
 }  // namespace lorvane

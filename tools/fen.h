@@ -18,5 +18,8 @@ std::string ToFen(const Board& board, bool playerToMove);
 
 // ICCS: file letter a..i for x = 0..8, rank digit 9 - y; from-point then to-point.
 std::string ToIccs(int fromX, int fromY, int toX, int toY);
+// Reads one ICCS move such as "h2e2" (letters in either case). False for
+// anything else: wrong length, a file or rank off the board.
+bool ParseIccs(const std::string& text, int& fromX, int& fromY, int& toX, int& toY);
 
 }  // namespace lorvane

@@ -1,6 +1,7 @@
 // lorvane-engine: the rules and the computer opponent without the window.
-// Each subcommand reads one FEN position per line on standard input and
-// writes one line per position on standard output.
+// Most subcommands read one FEN position per line on standard input and
+// write one line per position on standard output; ucci and uci speak those
+// engine protocols on standard input and output.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "engine.h"
 #include "fen.h"
 #include "perft.h"
+#include "protocol.h"
 
 using namespace lorvane;
 
@@ -26,6 +28,7 @@ const char kUsage[] =
     "  moves b|w    generated moves of the computer (b) or the player (w)\n"
     "  perft D      legal move path count of length D (D = 1..8) for the side to move\n"
     "  bench        time the search at depths 2 and 3 over built-in positions\n"
+    "  ucci, uci    play as a UCCI or UCI engine on standard input and output\n"
     "Positions are read as xiangqi FEN, one per line, from standard input.\n";
 
 int Usage() {
@@ -100,6 +103,15 @@ int Bench() {
   return 0;
 }
 
+int Protocol(Dialect dialect) {
+  ProtocolSession session(dialect, std::cout);
+  std::string line;
+  while (std::getline(std::cin, line))
+    if (!session.HandleLine(line)) return 0;
+  session.Finish();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,7 +120,10 @@ int main(int argc, char** argv) {
   int depth = 0;
   bool player = false;
 
-  if (command == "bench") {
+  if (command == "ucci" || command == "uci") {
+    if (argc != 2) return Usage();
+    return Protocol(command == "ucci" ? Dialect::kUcci : Dialect::kUci);
+  } else if (command == "bench") {
     if (argc != 2) return Usage();
     return Bench();
   } else if (command == "eval") {

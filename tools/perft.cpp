@@ -1,10 +1,27 @@
 #include "perft.h"
 
+#include <initializer_list>
+
 namespace lorvane {
+
+std::int16_t GenerateStandardMoves(Engine& engine, std::int16_t row, bool side) {
+  engine.MoveCount = engine.GenerateMoves(engine.board, row, side);
+  const std::uint8_t pawn = side ? kPlayerPawn : kComputerPawn;
+  const std::int16_t lastRank = side ? 0 : kRanks - 1;
+  for (std::int16_t x = 0; x < kFiles; ++x) {
+    if (engine.board(x, lastRank) != pawn) continue;
+    for (const int dx : {1, -1}) {
+      const auto toX = static_cast<std::int16_t>(x + dx);
+      if (IsLegalMove(engine.board, x, lastRank, toX, lastRank))
+        engine.AddMove(x, lastRank, toX, lastRank, row);
+    }
+  }
+  return engine.MoveCount;
+}
 
 bool GeneralExposed(Engine& engine, bool mover) {
   const std::uint8_t general = mover ? kPlayerGeneral : kComputerGeneral;
-  const std::int16_t n = engine.GenerateMoves(engine.board, 0, !mover);
+  const std::int16_t n = GenerateStandardMoves(engine, 0, !mover);
   for (std::int16_t i = 0; i < n; ++i) {
     const MoveRecord& m = engine.MoveTable[0][i];
     if (engine.board(m.ToX(), m.ToY()) == general) return true;
@@ -14,7 +31,7 @@ bool GeneralExposed(Engine& engine, bool mover) {
 
 std::uint64_t Perft(Engine& engine, int depth, bool sideToMove) {
   const auto row = static_cast<std::int16_t>(depth);
-  const std::int16_t n = engine.GenerateMoves(engine.board, row, sideToMove);
+  const std::int16_t n = GenerateStandardMoves(engine, row, sideToMove);
   std::uint64_t total = 0;
   for (std::int16_t i = 0; i < n; ++i) {
     const MoveRecord m = engine.MoveTable[row][i];

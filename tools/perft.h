@@ -1,4 +1,5 @@
-// Legal-move path counts, to check the move generator against other programs.
+// Legal-move path counts by standard xiangqi rules, to check the move
+// generator against other programs.
 #pragma once
 
 #include <cstdint>
@@ -7,14 +8,23 @@
 
 namespace lorvane {
 
+// Every move standard rules give one side (side true: the player) on the
+// engine's board, into row `row` of the move table; returns the count. These
+// are the game's generated moves, in the game's order, followed by the
+// sideways steps of pawns on their last rank, to which the game's generator
+// gives no move at all (the game's IsLegalMove allows them). A move may still
+// leave the mover's general where it can be taken.
+std::int16_t GenerateStandardMoves(Engine& engine, std::int16_t row, bool side);
+
 // Whether the side that just moved (mover: true for the player) left its
-// general where the opponent can take it, the facing generals included.
-// Uses row 0 of the move table, which the search and Perft never count.
+// general where the opponent can take it, the facing generals included. A
+// side without a general is never exposed. Uses row 0 of the move table,
+// which Perft never counts.
 bool GeneralExposed(Engine& engine, bool mover);
 
 // Counts the legal move paths of the given length from engine.board, with
-// sideToMove moving first (true: the player). A move is legal when, after it,
-// the opponent cannot take the mover's general (facing generals included).
+// sideToMove moving first (true: the player): standard moves after which the
+// opponent cannot take the mover's general (facing generals included).
 // depth 1..8; uses the engine's move table rows depth..0.
 std::uint64_t Perft(Engine& engine, int depth, bool sideToMove);
 

@@ -1,0 +1,373 @@
+#include "protocol.h"
+
+#include <chrono>
+#include <ostream>
+
+#include "engine.h"
+#include "fen.h"
+#include "perft.h"
+
+namespace lorvane {
+
+namespace {
+
+struct ProtocolMove {
+  int fromX = 0, fromY = 0, toX = 0, toY = 0;
+};
+
+std::vector<std::string> SplitWords(const std::string& line) {
+  std::vector<std::string> words;
+  std::string word;
+  for (const char c : line) {
+    if (static_cast<unsigned char>(c) <= ' ') {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  if (!word.empty()) words.push_back(word);
+  return words;
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+// A word from the client, safe to echo inside one answer line.
+std::string Quote(const std::string& word) {
+  constexpr std::size_t kLongest = 40;
+  std::string s = "'";
+  for (std::size_t i = 0; i < word.size() && i < kLongest; ++i) {
+    const auto c = static_cast<unsigned char>(word[i]);
+    s += c >= ' ' && c < 127 ? static_cast<char>(c) : '?';
+  }
+  if (word.size() > kLongest) s += "...";
+  return s + "'";
+}
+
+// A whole decimal number of at most 9 digits, optionally signed.
+bool ParseNumber(const std::string& text, long& value) {
+  std::size_t i = text.size() > 1 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (i == text.size() || text.size() - i > 9) return false;
+  long v = 0;
+  for (std::size_t k = i; k < text.size(); ++k) {
+    if (text[k] < '0' || text[k] > '9') return false;
+    v = v * 10 + (text[k] - '0');
+  }
+  value = text[0] == '-' ? -v : v;
+  return true;
+}
+
+bool IsRed(std::uint8_t code) { return IsPlayerPiece(code); }
+bool IsBlack(std::uint8_t code) { return IsComputerPiece(code); }
+bool Owns(bool red, std::uint8_t code) { return red ? IsRed(code) : IsBlack(code); }
+
+// Top to bottom with the colours swapped: red's position becomes black's.
+Board TurnedOver(const Board& b) {
+  Board t;
+  for (int x = 0; x < kFiles; ++x) {
+    for (int y = 0; y < kRanks; ++y) {
+      const std::uint8_t c = b(x, y);
+      t(x, kRanks - 1 - y) = IsBlack(c) ? static_cast<std::uint8_t>(c + 7)
+                             : IsRed(c) ? static_cast<std::uint8_t>(c - 7)
+                                        : c;
+    }
+  }
+  return t;
+}
+
+void Play(Board& b, const ProtocolMove& m) {
+  b(m.toX, m.toY) = b(m.fromX, m.fromY);
+  b(m.fromX, m.fromY) = 0;
+}
+
+bool SameMove(const ProtocolMove& m, const MoveRecord& r) {
+  return m.fromX == r.FromX() && m.fromY == r.FromY() && m.toX == r.ToX() && m.toY == r.ToY();
+}
+
+std::string Iccs(const ProtocolMove& m) { return ToIccs(m.fromX, m.fromY, m.toX, m.toY); }
+
+// The moves standard rules allow one side (red: the bottom side), in the
+// game's generation order followed by last-rank pawn steps.
+std::vector<ProtocolMove> StandardMoves(Engine& engine, const Board& board, bool red) {
+  engine.board = board;
+  std::vector<ProtocolMove> moves;
+  const std::int16_t n = GenerateStandardMoves(engine, 1, red);
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord m = engine.MoveTable[1][i];
+    const std::uint8_t captured = engine.MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+    if (!GeneralExposed(engine, red)) moves.push_back({m.FromX(), m.FromY(), m.ToX(), m.ToY()});
+    engine.UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], captured);
+  }
+  return moves;
+}
+
+// "" when neither side has more pieces of a kind than a xiangqi set holds;
+// otherwise which kind is too many. Such a board is no position of the game,
+// and a crowded one could keep a deep search busy for hours.
+std::string TooManyPieces(const Board& board) {
+  static const char* const kKinds[] = {"generals", "chariots", "horses",   "cannons",
+                                       "advisors", "elephants", "pawns"};
+  static const int kSet[] = {1, 2, 2, 2, 2, 2, 5};
+  int count[15] = {};
+  for (const std::uint8_t c : board.cell) ++count[c <= 14 ? c : 0];
+  for (int kind = 0; kind < 7; ++kind) {
+    for (const bool red : {true, false}) {
+      const int n = count[kind + (red ? 8 : 1)];
+      if (n > kSet[kind])
+        return std::string(red ? "red" : "black") + " has " + std::to_string(n) + " " + kKinds[kind] +
+               ", a side has at most " + std::to_string(kSet[kind]);
+    }
+  }
+  return "";
+}
+
+}  // namespace
+
+ProtocolSession::ProtocolSession(Dialect dialect, std::ostream& out, int deepest)
+    : dialect_(dialect), out_(out), engine_(std::make_unique<Engine>()), deepest_(deepest) {
+  SetInitialPosition(board_);
+}
+
+ProtocolSession::~ProtocolSession() = default;
+
+void ProtocolSession::Say(const std::string& line) {
+  const std::string whole = line + "\n";
+  out_.write(whole.data(), static_cast<std::streamsize>(whole.size()));
+  out_.flush();
+}
+
+void ProtocolSession::SayInfo(const std::string& text) { Say("info string " + text); }
+
+void ProtocolSession::ReleaseHeldAnswer() {
+  if (heldAnswer_.empty()) return;
+  Say(heldAnswer_);
+  heldAnswer_.clear();
+}
+
+void ProtocolSession::Finish() { ReleaseHeldAnswer(); }
+
+bool ProtocolSession::HandleLine(const std::string& line) {
+  const std::vector<std::string> words = SplitWords(line);
+  if (words.empty()) return true;
+  const std::string& command = words[0];
+  if (command == "ucci" || command == "uci") {
+    dialect_ = command == "ucci" ? Dialect::kUcci : Dialect::kUci;
+    Handshake();
+  } else if (command == "isready") {
+    Say("readyok");
+  } else if (command == "ucinewgame") {
+    ReleaseHeldAnswer();
+    SetInitialPosition(board_);
+    redToMove_ = true;
+  } else if (command == "setoption") {
+    SetOption(words);
+  } else if (command == "position") {
+    ReleaseHeldAnswer();
+    Position(words);
+  } else if (command == "go") {
+    Go(words);
+  } else if (command == "stop" || command == "ponderhit") {
+    ReleaseHeldAnswer();
+  } else if (command == "quit") {
+    ReleaseHeldAnswer();
+    return false;
+  } else if (command == "debug") {
+    // Nothing more to say in debug mode.
+  } else {
+    SayInfo("unknown command " + Quote(command));
+  }
+  return true;
+}
+
+void ProtocolSession::Handshake() {
+  const std::string depth = std::to_string(kDefaultProtocolDepth);
+  const std::string range =
+      "min " + std::to_string(kMinProtocolDepth) + " max " + std::to_string(kMaxProtocolDepth);
+  Say("id name Lorvane 2.0");
+  Say("id author the Lorvane developers");
+  if (dialect_ == Dialect::kUcci) {
+    Say("option Depth type spin " + range + " default " + depth);
+    Say("ucciok");
+  } else {
+    Say("option name Depth type spin default " + depth + " " + range);
+    Say("option name UCI_Variant type combo default xiangqi var xiangqi");
+    Say("uciok");
+  }
+}
+
+// "setoption name <name> value <value>" (UCI, and UCCI clients that write it
+// so) or UCCI's "setoption <name> <value>".
+void ProtocolSession::SetOption(const std::vector<std::string>& words) {
+  std::string name;
+  std::string value;
+  std::size_t i = 1;
+  if (i < words.size() && words[i] == "name") {
+    for (++i; i < words.size() && words[i] != "value"; ++i) name += (name.empty() ? "" : " ") + words[i];
+    for (++i; i < words.size(); ++i) value += (value.empty() ? "" : " ") + words[i];
+  } else if (i < words.size()) {
+    name = words[i];
+    for (++i; i < words.size(); ++i) value += (value.empty() ? "" : " ") + words[i];
+  }
+  const std::string key = Lower(name);
+  if (key == "depth") {
+    long d = 0;
+    if (!ParseNumber(value, d) || d < kMinProtocolDepth || d > kMaxProtocolDepth) {
+      SayInfo("Depth takes a whole number from " + std::to_string(kMinProtocolDepth) + " to " +
+              std::to_string(kMaxProtocolDepth) + ", not " + Quote(value) + "; it stays " +
+              std::to_string(depth_));
+      return;
+    }
+    depth_ = static_cast<int>(d);
+  } else if (key == "uci_variant") {
+    if (Lower(value) != "xiangqi") SayInfo("only the variant xiangqi is played, not " + Quote(value));
+  } else if (name.empty()) {
+    SayInfo("setoption without an option name");
+  } else {
+    SayInfo("unknown option " + Quote(name) + ", ignored");
+  }
+}
+
+void ProtocolSession::Position(const std::vector<std::string>& words) {
+  std::size_t i = 1;
+  FenPosition pos;
+  if (i < words.size() && words[i] == "startpos") {
+    pos.board = InitialBoard();
+    ++i;
+  } else if (i < words.size() && words[i] == "fen") {
+    std::string fen;
+    std::size_t fields = 0;
+    for (++i; i < words.size() && words[i] != "moves"; ++i, ++fields) fen += words[i] + " ";
+    std::string error;
+    if (fields < 2 || fields > 6) {
+      SayInfo("bad FEN: " + std::to_string(fields) +
+              " fields, expected the board, the side to move and up to four more; position unchanged");
+      return;
+    }
+    if (!ParseFen(fen, pos, error) || !(error = TooManyPieces(pos.board)).empty()) {
+      SayInfo("bad FEN: " + error + "; position unchanged");
+      return;
+    }
+  } else {
+    SayInfo("position needs startpos or fen; position unchanged");
+    return;
+  }
+  if (i < words.size() && words[i] != "moves") {
+    SayInfo("expected moves, not " + Quote(words[i]) + "; position unchanged");
+    return;
+  }
+  Board b = pos.board;
+  bool red = pos.playerToMove;
+  const std::size_t firstMove = i + 1;
+  for (++i; i < words.size(); ++i) {
+    ProtocolMove m;
+    const std::string which = "move " + std::to_string(i - firstMove + 1) + " " + Quote(words[i]);
+    if (!ParseIccs(words[i], m.fromX, m.fromY, m.toX, m.toY)) {
+      SayInfo(which + " is not an ICCS move; position unchanged");
+      return;
+    }
+    if (!Owns(red, b(m.fromX, m.fromY))) {
+      SayInfo(which + " is illegal: no " + (red ? "red" : "black") +
+              " piece on its from-point; position unchanged");
+      return;
+    }
+    if (!IsLegalMove(b, static_cast<std::int16_t>(m.fromX), static_cast<std::int16_t>(m.fromY),
+                     static_cast<std::int16_t>(m.toX), static_cast<std::int16_t>(m.toY))) {
+      SayInfo(which + " is illegal: the piece does not move that way; position unchanged");
+      return;
+    }
+    Play(b, m);
+    red = !red;
+  }
+  board_ = b;
+  redToMove_ = red;
+}
+
+void ProtocolSession::Go(const std::vector<std::string>& words) {
+  ReleaseHeldAnswer();
+  int depth = depth_;
+  bool hold = false;
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    if (w == "depth") {
+      long d = 0;
+      if (i + 1 < words.size() && ParseNumber(words[i + 1], d)) {
+        ++i;
+        if (d < kMinProtocolDepth || d > kMaxProtocolDepth) {
+          d = d < kMinProtocolDepth ? kMinProtocolDepth : kMaxProtocolDepth;
+          SayInfo("depth " + words[i] + " is searched as " + std::to_string(d));
+        }
+        depth = static_cast<int>(d);
+      } else {
+        SayInfo("go depth needs a number, not " + Quote(i + 1 < words.size() ? words[++i] : "") +
+                "; searching " + std::to_string(depth));
+      }
+    } else if (w == "infinite" || w == "ponder") {
+      hold = true;
+    } else if (w == "movetime" || w == "time" || w == "opptime" || w == "movestogo" ||
+               w == "increment" || w == "oppmovestogo" || w == "oppincrement" || w == "wtime" ||
+               w == "btime" || w == "winc" || w == "binc" || w == "nodes" || w == "mate") {
+      long unusedValue = 0;
+      if (i + 1 < words.size() && ParseNumber(words[i + 1], unusedValue)) ++i;
+    } else if (w == "searchmoves") {
+      break;  // the search always considers every move
+    } else if (w != "draw") {
+      SayInfo("go: " + Quote(w) + " ignored");
+    }
+  }
+
+  if (depth > deepest_) depth = deepest_;
+
+  // The search always plays the top side: a red position is turned over.
+  const Board searched = redToMove_ ? TurnedOver(board_) : board_;
+  Engine& engine = *engine_;
+  engine.SearchDepth = static_cast<std::int16_t>(depth);
+  const std::vector<ProtocolMove> legal = StandardMoves(engine, searched, false);
+  std::string answer = dialect_ == Dialect::kUcci ? "nobestmove" : "bestmove (none)";
+  if (!legal.empty() && engine.CheckGenerals(searched, engine.SearchDepth) == 0) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::uint64_t leavesBefore = engine.leavesEvaluated;
+    engine.board = searched;
+    engine.BestMove = MoveRecord();
+    std::int16_t score = engine.Search(engine.SearchDepth);
+    ProtocolMove move = legal.front();
+    bool found = false;
+    for (const ProtocolMove& m : legal) found = found || SameMove(m, engine.BestMove);
+    if (found) {
+      move = ProtocolMove{engine.BestMove.FromX(), engine.BestMove.FromY(), engine.BestMove.ToX(),
+                          engine.BestMove.ToY()};
+    } else {
+      // The search saw nothing better than losing anyway (or chose a move that
+      // standard rules forbid): play the first legal move, with its own score.
+      engine.board = searched;
+      engine.MakeMove(static_cast<std::uint8_t>(move.fromX), static_cast<std::uint8_t>(move.fromY),
+                      static_cast<std::uint8_t>(move.toX), static_cast<std::uint8_t>(move.toY));
+      score = static_cast<std::int16_t>(-engine.Search(static_cast<std::int16_t>(depth - 1)));
+    }
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start)
+                        .count();
+    Board after = searched;
+    Play(after, move);
+    const bool mates = StandardMoves(engine, after, true).empty();
+    if (redToMove_) {
+      move.fromY = kRanks - 1 - move.fromY;
+      move.toY = kRanks - 1 - move.toY;
+    }
+    const std::string text = Iccs(move);
+    Say("info depth " + std::to_string(depth) +
+        (mates ? " score mate 1" : " score cp " + std::to_string(score)) + " nodes " +
+        std::to_string(engine.leavesEvaluated - leavesBefore) + " time " + std::to_string(ms) +
+        " pv " + text);
+    answer = "bestmove " + text;
+  }
+  if (hold)
+    heldAnswer_ = answer;
+  else
+    Say(answer);
+}
+
+}  // namespace lorvane
