@@ -3,6 +3,10 @@
 # skipping those already present (desktop-file-utils and the packages after it
 # check the installed game and build and check its Debian package). Uses sudo
 # when not run as root.
+#
+# With --tools it also installs what the hand-run tools need: XBoard, its
+# UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in the
+# README, and the accessibility stack for tools/atspi_check.sh.
 set -eu
 
 PACKAGES="
@@ -32,6 +36,23 @@ PACKAGES="
   libclang-rt-14-dev
   fairy-stockfish
 "
+
+TOOL_PACKAGES="
+  xboard
+  uci2wb
+  fairymax
+  python3
+  dbus
+  at-spi2-core
+  python3-pyatspi
+  imagemagick
+"
+
+case "${1:-}" in
+  "") ;;
+  --tools) PACKAGES="$PACKAGES $TOOL_PACKAGES" ;;
+  *) echo "usage: $0 [--tools]" >&2; exit 2 ;;
+esac
 
 missing=""
 for p in $PACKAGES; do

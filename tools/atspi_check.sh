@@ -5,6 +5,7 @@
 #
 # usage: tools/atspi_check.sh build/lorvane OUTDIR
 # needs: xvfb, xdotool, imagemagick, dbus, at-spi2-core, python3-pyatspi
+# (scripts/install-deps.sh --tools installs them)
 set -eu
 GAME=$(realpath "$1")
 OUT=$2

@@ -12,7 +12,8 @@ listed as a problem. Takes minutes: it is not part of the tests.
 usage: tools/tournament.py [--engine build/lorvane-engine] [--games 10]
                            [--depths 2,3] [--skills=-10,0,5] [--protocol uci]
                            [--out tournament] [--no-play]
-Needs the Debian packages xboard, uci2wb, fairymax, fairy-stockfish, xvfb.
+Needs the Debian packages xboard, uci2wb, fairymax, fairy-stockfish, xvfb
+(scripts/install-deps.sh --tools installs them).
 """
 import argparse
 import os
