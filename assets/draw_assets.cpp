@@ -5,10 +5,11 @@
 //
 // OUTDIR receives board.png, marker.png, pieces/<side>_<kind>.png,
 // buttons/<name>_<state>.png and the application icon at each of its sizes,
-// icon/lorvane-<pixels>.png (only at 1x: every size is its own drawing). The text is drawn with the game's own font
-// files (assets/fonts), never with a font of the machine, so the pictures
-// come out the same everywhere. Textures use a fixed pseudo-random hash, so
-// running the program twice gives identical files.
+// icon/lorvane-<pixels>.png (only at 1x: every size is its own drawing). The
+// text is drawn with the game's own font files (assets/fonts), never with a
+// font of the machine, so the pictures come out the same everywhere. Textures
+// use a fixed pseudo-random hash, so running the program twice gives
+// identical files.
 
 #include <QColor>
 #include <QDir>

@@ -20,14 +20,8 @@ bool IsLegal(const Board& board, bool red, const std::string& move) {
   int fx, fy, tx, ty;
   if (!ParseIccs(move, fx, fy, tx, ty)) return false;
   static Engine* const engine = new Engine;
-  engine->board = board;
-  const std::int16_t n = GenerateStandardMoves(*engine, 1, red);
-  for (std::int16_t i = 0; i < n; ++i) {
-    const MoveRecord m = engine->MoveTable[1][i];
-    if (m.FromX() != fx || m.FromY() != fy || m.ToX() != tx || m.ToY() != ty) continue;
-    engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
-    return !GeneralExposed(*engine, red);
-  }
+  for (const MoveRecord& m : LegalStandardMoves(*engine, board, red))
+    if (m.FromX() == fx && m.FromY() == fy && m.ToX() == tx && m.ToY() == ty) return true;
   return false;
 }
 

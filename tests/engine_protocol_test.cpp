@@ -75,15 +75,9 @@ std::vector<std::string> SearchAnswers(const std::vector<std::string>& fens, int
 
 std::vector<std::string> LegalMoves(const Board& board, bool red) {
   auto engine = std::make_unique<Engine>();
-  engine->board = board;
   std::vector<std::string> moves;
-  const std::int16_t n = GenerateStandardMoves(*engine, 1, red);
-  for (std::int16_t i = 0; i < n; ++i) {
-    const MoveRecord m = engine->MoveTable[1][i];
-    const std::uint8_t c = engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
-    if (!GeneralExposed(*engine, red)) moves.push_back(ToIccs(m.FromX(), m.FromY(), m.ToX(), m.ToY()));
-    engine->UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], c);
-  }
+  for (const MoveRecord& m : LegalStandardMoves(*engine, board, red))
+    moves.push_back(ToIccs(m.FromX(), m.FromY(), m.ToX(), m.ToY()));
   return moves;
 }
 

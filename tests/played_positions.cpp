@@ -20,14 +20,7 @@ std::vector<PlayedPosition> PlayedGames(unsigned seed, int games, int maxPlies) 
     bool player = true;
     for (int ply = 0; ply < maxPlies; ++ply) {
       positions.push_back({engine->board, player});
-      const std::int16_t n = GenerateStandardMoves(*engine, 1, player);
-      std::vector<MoveRecord> legal;
-      for (std::int16_t i = 0; i < n; ++i) {
-        const MoveRecord m = engine->MoveTable[1][i];
-        const std::uint8_t c = engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
-        if (!GeneralExposed(*engine, player)) legal.push_back(m);
-        engine->UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], c);
-      }
+      const std::vector<MoveRecord> legal = LegalStandardMoves(*engine, engine->board, player);
       if (legal.empty()) break;
       const MoveRecord& m = legal[random() % legal.size()];
       engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);

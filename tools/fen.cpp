@@ -29,21 +29,18 @@ int CodeOfLetter(char c) {
 
 constexpr char kLetters[] = " krncabpKRNCABP";
 
-// Input text for an error message: quoted when short and printable, so that a
-// message is always one clean line whatever the input held.
-std::string Quoted(const std::string& text) {
-  bool printable = text.size() <= 16;
-  for (char c : text) printable = printable && c > ' ' && c < 127;
-  if (printable) return "'" + text + "'";
-  if (text.size() == 1) {
-    const char* digits = "0123456789abcdef";
-    const auto b = static_cast<unsigned char>(text[0]);
-    return std::string("byte 0x") + digits[b >> 4] + digits[b & 15];
-  }
-  return "text";
-}
-
 }  // namespace
+
+std::string Quoted(const std::string& word) {
+  constexpr std::size_t kLongest = 40;
+  std::string s = "'";
+  for (std::size_t i = 0; i < word.size() && i < kLongest; ++i) {
+    const auto c = static_cast<unsigned char>(word[i]);
+    s += c >= ' ' && c < 127 ? static_cast<char>(c) : '?';
+  }
+  if (word.size() > kLongest) s += "...";
+  return s + "'";
+}
 
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
   std::istringstream in(line);

@@ -29,6 +29,19 @@ bool GeneralExposed(Engine& engine, bool mover) {
   return false;
 }
 
+std::vector<MoveRecord> LegalStandardMoves(Engine& engine, const Board& board, bool side) {
+  engine.board = board;
+  std::vector<MoveRecord> legal;
+  const std::int16_t n = GenerateStandardMoves(engine, 1, side);
+  for (std::int16_t i = 0; i < n; ++i) {
+    const MoveRecord m = engine.MoveTable[1][i];
+    const std::uint8_t captured = engine.MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+    if (!GeneralExposed(engine, side)) legal.push_back(m);
+    engine.UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], captured);
+  }
+  return legal;
+}
+
 std::uint64_t Perft(Engine& engine, int depth, bool sideToMove) {
   const auto row = static_cast<std::int16_t>(depth);
   const std::int16_t n = GenerateStandardMoves(engine, row, sideToMove);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine.h"
 
@@ -21,6 +22,12 @@ std::int16_t GenerateStandardMoves(Engine& engine, std::int16_t row, bool side);
 // side without a general is never exposed. Uses row 0 of the move table,
 // which Perft never counts.
 bool GeneralExposed(Engine& engine, bool mover);
+
+// The standard legal moves of one side (true: the player) on `board`, in the
+// order of GenerateStandardMoves: those after which the opponent cannot take
+// the mover's general. Leaves engine.board equal to `board`; uses rows 1 and
+// 0 of the move table.
+std::vector<MoveRecord> LegalStandardMoves(Engine& engine, const Board& board, bool side);
 
 // Counts the legal move paths of the given length from engine.board, with
 // sideToMove moving first (true: the player): standard moves after which the

@@ -36,18 +36,6 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// A word from the client, safe to echo inside one answer line.
-std::string Quote(const std::string& word) {
-  constexpr std::size_t kLongest = 40;
-  std::string s = "'";
-  for (std::size_t i = 0; i < word.size() && i < kLongest; ++i) {
-    const auto c = static_cast<unsigned char>(word[i]);
-    s += c >= ' ' && c < 127 ? static_cast<char>(c) : '?';
-  }
-  if (word.size() > kLongest) s += "...";
-  return s + "'";
-}
-
 // A whole decimal number of at most 9 digits, optionally signed.
 bool ParseNumber(const std::string& text, long& value) {
   std::size_t i = text.size() > 1 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
@@ -84,26 +72,13 @@ void Play(Board& b, const ProtocolMove& m) {
   b(m.fromX, m.fromY) = 0;
 }
 
-bool SameMove(const ProtocolMove& m, const MoveRecord& r) {
-  return m.fromX == r.FromX() && m.fromY == r.FromY() && m.toX == r.ToX() && m.toY == r.ToY();
+ProtocolMove FromRecord(const MoveRecord& r) { return {r.FromX(), r.FromY(), r.ToX(), r.ToY()}; }
+
+bool SameMove(const MoveRecord& a, const MoveRecord& b) {
+  return a.FromX() == b.FromX() && a.FromY() == b.FromY() && a.ToX() == b.ToX() && a.ToY() == b.ToY();
 }
 
 std::string Iccs(const ProtocolMove& m) { return ToIccs(m.fromX, m.fromY, m.toX, m.toY); }
-
-// The moves standard rules allow one side (red: the bottom side), in the
-// game's generation order followed by last-rank pawn steps.
-std::vector<ProtocolMove> StandardMoves(Engine& engine, const Board& board, bool red) {
-  engine.board = board;
-  std::vector<ProtocolMove> moves;
-  const std::int16_t n = GenerateStandardMoves(engine, 1, red);
-  for (std::int16_t i = 0; i < n; ++i) {
-    const MoveRecord m = engine.MoveTable[1][i];
-    const std::uint8_t captured = engine.MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
-    if (!GeneralExposed(engine, red)) moves.push_back({m.FromX(), m.FromY(), m.ToX(), m.ToY()});
-    engine.UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], captured);
-  }
-  return moves;
-}
 
 // "" when neither side has more pieces of a kind than a xiangqi set holds;
 // otherwise which kind is too many. Such a board is no position of the game,
@@ -178,7 +153,7 @@ bool ProtocolSession::HandleLine(const std::string& line) {
   } else if (command == "debug") {
     // Nothing more to say in debug mode.
   } else {
-    SayInfo("unknown command " + Quote(command));
+    SayInfo("unknown command " + Quoted(command));
   }
   return true;
 }
@@ -217,17 +192,17 @@ void ProtocolSession::SetOption(const std::vector<std::string>& words) {
     long d = 0;
     if (!ParseNumber(value, d) || d < kMinProtocolDepth || d > kMaxProtocolDepth) {
       SayInfo("Depth takes a whole number from " + std::to_string(kMinProtocolDepth) + " to " +
-              std::to_string(kMaxProtocolDepth) + ", not " + Quote(value) + "; it stays " +
+              std::to_string(kMaxProtocolDepth) + ", not " + Quoted(value) + "; it stays " +
               std::to_string(depth_));
       return;
     }
     depth_ = static_cast<int>(d);
   } else if (key == "uci_variant") {
-    if (Lower(value) != "xiangqi") SayInfo("only the variant xiangqi is played, not " + Quote(value));
+    if (Lower(value) != "xiangqi") SayInfo("only the variant xiangqi is played, not " + Quoted(value));
   } else if (name.empty()) {
     SayInfo("setoption without an option name");
   } else {
-    SayInfo("unknown option " + Quote(name) + ", ignored");
+    SayInfo("unknown option " + Quoted(name) + ", ignored");
   }
 }
 
@@ -256,7 +231,7 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
     return;
   }
   if (i < words.size() && words[i] != "moves") {
-    SayInfo("expected moves, not " + Quote(words[i]) + "; position unchanged");
+    SayInfo("expected moves, not " + Quoted(words[i]) + "; position unchanged");
     return;
   }
   Board b = pos.board;
@@ -264,7 +239,7 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
   const std::size_t firstMove = i + 1;
   for (++i; i < words.size(); ++i) {
     ProtocolMove m;
-    const std::string which = "move " + std::to_string(i - firstMove + 1) + " " + Quote(words[i]);
+    const std::string which = "move " + std::to_string(i - firstMove + 1) + " " + Quoted(words[i]);
     if (!ParseIccs(words[i], m.fromX, m.fromY, m.toX, m.toY)) {
       SayInfo(which + " is not an ICCS move; position unchanged");
       return;
@@ -302,7 +277,7 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
         }
         depth = static_cast<int>(d);
       } else {
-        SayInfo("go depth needs a number, not " + Quote(i + 1 < words.size() ? words[++i] : "") +
+        SayInfo("go depth needs a number, not " + Quoted(i + 1 < words.size() ? words[++i] : "") +
                 "; searching " + std::to_string(depth));
       }
     } else if (w == "infinite" || w == "ponder") {
@@ -315,7 +290,7 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
     } else if (w == "searchmoves") {
       break;  // the search always considers every move
     } else if (w != "draw") {
-      SayInfo("go: " + Quote(w) + " ignored");
+      SayInfo("go: " + Quoted(w) + " ignored");
     }
   }
 
@@ -325,7 +300,8 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
   const Board searched = redToMove_ ? TurnedOver(board_) : board_;
   Engine& engine = *engine_;
   engine.SearchDepth = static_cast<std::int16_t>(depth);
-  const std::vector<ProtocolMove> legal = StandardMoves(engine, searched, false);
+  // Red is the bottom side, the game's player; the searched side is black.
+  const std::vector<MoveRecord> legal = LegalStandardMoves(engine, searched, false);
   std::string answer = dialect_ == Dialect::kUcci ? "nobestmove" : "bestmove (none)";
   if (!legal.empty() && engine.CheckGenerals(searched, engine.SearchDepth) == 0) {
     const auto start = std::chrono::steady_clock::now();
@@ -333,12 +309,11 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
     engine.board = searched;
     engine.BestMove = MoveRecord();
     std::int16_t score = engine.Search(engine.SearchDepth);
-    ProtocolMove move = legal.front();
+    ProtocolMove move = FromRecord(legal.front());
     bool found = false;
-    for (const ProtocolMove& m : legal) found = found || SameMove(m, engine.BestMove);
+    for (const MoveRecord& m : legal) found = found || SameMove(m, engine.BestMove);
     if (found) {
-      move = ProtocolMove{engine.BestMove.FromX(), engine.BestMove.FromY(), engine.BestMove.ToX(),
-                          engine.BestMove.ToY()};
+      move = FromRecord(engine.BestMove);
     } else {
       // The search saw nothing better than losing anyway (or chose a move that
       // standard rules forbid): play the first legal move, with its own score.
@@ -352,7 +327,7 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
                         .count();
     Board after = searched;
     Play(after, move);
-    const bool mates = StandardMoves(engine, after, true).empty();
+    const bool mates = LegalStandardMoves(engine, after, true).empty();
     if (redToMove_) {
       move.fromY = kRanks - 1 - move.fromY;
       move.toY = kRanks - 1 - move.toY;

@@ -34,7 +34,7 @@ class PictureAccessible : public QAccessibleWidget {
 };
 
 // A widget whose name is the text it holds at the moment it is asked.
-template <class W, const QString& (W::*Name)() const>
+template <class W, QString (W::*Name)() const>
 class LiveNameAccessible : public QAccessibleWidget {
  public:
   LiveNameAccessible(W* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}

@@ -23,7 +23,7 @@ class SpokenStatus : public QWidget {
   explicit SpokenStatus(QWidget* parent);
 
   void Say(const QString& text);
-  const QString& Text() const { return text_; }
+  QString Text() const { return text_; }
 
  signals:
   void Said(const QString& text);

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace lorvane {
 
@@ -19,9 +20,10 @@ class BoardCursor : public QWidget {
   // Moves the frame around point (x, y).
   void PlaceOn(int x, int y);
 
-  // What stands on the point, as a screen reader speaks it.
-  const QString& Words() const { return words_; }
-  void SetWords(const QString& words) { words_ = words; }
+  // What stands on the point, as a screen reader speaks it, asked of the
+  // game each time so that it always tells the board as it is.
+  QString Words() const { return words_ ? words_() : QString(); }
+  void SetWordsSource(std::function<QString()> words) { words_ = std::move(words); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,7 +31,7 @@ class BoardCursor : public QWidget {
  private:
   int file_ = 4;
   int rank_ = 9;
-  QString words_;
+  std::function<QString()> words_;
 };
 
 }  // namespace lorvane

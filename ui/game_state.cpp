@@ -88,7 +88,6 @@ void MainWindow::Image9_Click() {
   Image6->hide();
   game_.SelectedPoint.Clear();
   game_.TargetPoint.Clear();
-  if (Cursor != nullptr) Cursor->SetWords(CursorWords());
   Announce(takenBack);
 }
 

@@ -17,7 +17,7 @@ void MainWindow::SetUpKeyboardPlay() {
   Cursor = new BoardCursor(client);
   // Above the pieces and markers, below the file numbers.
   Cursor->stackUnder(Label1[17]);
-  Cursor->SetWords(CursorWords());
+  Cursor->SetWordsSource([this] { return CursorWords(); });
 }
 
 bool MainWindow::BoardEvent(QEvent* event) {
@@ -70,7 +70,6 @@ void MainWindow::MoveBoardCursor(int dx, int dy) {
 
 // The reader's focus goes to the cursor, renamed for its new point.
 void MainWindow::CursorMoved() {
-  Cursor->SetWords(CursorWords());
   QAccessibleEvent renamed(Cursor, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&renamed);
   if (Cursor->isVisible()) {
@@ -97,7 +96,6 @@ void MainWindow::ClickUnderCursor() {
     Image2_Click(k);
   else
     BoardClickAt(Cursor->File(), Cursor->Rank());
-  Cursor->SetWords(CursorWords());
 }
 
 void MainWindow::DropSelection() {
@@ -109,7 +107,6 @@ void MainWindow::DropSelection() {
   game_.TargetPoint.Clear();
   Image3->hide();
   Image4->hide();
-  Cursor->SetWords(CursorWords());
   Announce(QString::fromUtf8("取消选择"));
 }
 

@@ -60,6 +60,8 @@ MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  // The cursor outlives the game state it reads while the widgets go down.
+  if (Cursor != nullptr) Cursor->SetWordsSource(nullptr);
   if (frmAbout) delete frmAbout.data();
 }
 

@@ -68,7 +68,6 @@ void MainWindow::RedrawPieces() {
   }
   for (int k = 0; k < 32; ++k)
     if (Image2[k]->accessibleName() != names[k]) Image2[k]->setAccessibleName(names[k]);
-  if (Cursor != nullptr) Cursor->SetWords(CursorWords());
 }
 
 }  // namespace lorvane

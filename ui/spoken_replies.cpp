@@ -12,13 +12,6 @@ namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-bool HasPiece(const Board& board, std::uint8_t code) {
-  for (int x = 0; x < kFiles; ++x)
-    for (int y = 0; y < kRanks; ++y)
-      if (board(x, y) == code) return true;
-  return false;
-}
-
 }  // namespace
 
 void MainWindow::SetUpAccessibility() {
@@ -91,9 +84,10 @@ void MainWindow::AnnounceTurn(int turn) {
     if (computer.captured[turn] != kEmpty) text += U("，吃") + TakenWords(computer.captured[turn]);
     text += U("。");
   }
-  if (!HasPiece(game_.board, kComputerGeneral))
+  // Both generals stood before this turn, so a missing one was taken in it.
+  if (player.captured[turn] == kComputerGeneral)
     text += U("电脑的将已被吃掉，你赢了。");
-  else if (!HasPiece(game_.board, kPlayerGeneral))
+  else if (replied && computer.captured[turn] == kPlayerGeneral)
     text += U("玩家的帅已被吃掉，电脑赢了。");
   else if (!replied)
     text += U("电脑无棋可走，棋局结束。");
