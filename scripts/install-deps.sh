@@ -7,6 +7,10 @@
 # With --tools it also installs what the hand-run tools need: XBoard, its
 # UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in the
 # README, and the accessibility stack for tools/atspi_check.sh.
+# With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
+# for Windows from Debian's source (make windows, make test-windows).
+# With --web: emscripten, Chromium and what builds Qt for WebAssembly
+# (make web, make test-web). Several options may be given.
 set -eu
 
 PACKAGES="
@@ -48,11 +52,45 @@ TOOL_PACKAGES="
   imagemagick
 "
 
-case "${1:-}" in
-  "") ;;
-  --tools) PACKAGES="$PACKAGES $TOOL_PACKAGES" ;;
-  *) echo "usage: $0 [--tools]" >&2; exit 2 ;;
-esac
+# Fetching and building Qt from Debian's source package.
+QT_SOURCE_PACKAGES="
+  ca-certificates
+  xz-utils
+  util-linux
+"
+
+WINDOWS_PACKAGES="
+  $QT_SOURCE_PACKAGES
+  g++-mingw-w64-x86-64-posix
+  gcc-mingw-w64-x86-64-posix
+  binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev
+  mingw-w64-tools
+  googletest
+  wine
+  wine64
+  nsis
+  icoutils
+  zip
+  unzip
+  imagemagick
+"
+
+WEB_PACKAGES="
+  $QT_SOURCE_PACKAGES
+  emscripten
+  chromium
+  python3
+"
+
+for option in "$@"; do
+  case "$option" in
+    --tools) PACKAGES="$PACKAGES $TOOL_PACKAGES" ;;
+    --windows) PACKAGES="$PACKAGES $WINDOWS_PACKAGES" ;;
+    --web) PACKAGES="$PACKAGES $WEB_PACKAGES" ;;
+    *) echo "usage: $0 [--tools] [--windows] [--web]" >&2; exit 2 ;;
+  esac
+done
 
 missing=""
 for p in $PACKAGES; do

@@ -247,8 +247,15 @@ TEST(ProtocolTest, RepliesAreTheGamesSearchOverPlayedPositions) {
   ASSERT_EQ(expected[0].size(), fens[0].size());
   ASSERT_EQ(expected[1].size(), fens[1].size());
 
-  for (const std::string mode : {"ucci", "uci"}) {
-    const std::vector<std::string> lines = Lines(RunTool(mode, mode + "\n" + session).out);
+  // Named on the command line, or (as GUIs start engines) chosen by the first
+  // line with no arguments at all, here with Windows line ends.
+  for (const std::string start : {"ucci", "uci", " ucci", " uci"}) {
+    const std::string mode = start.substr(start[0] == ' ');
+    std::string input = mode + "\n" + session;
+    if (start[0] == ' ')
+      for (std::size_t at = 0; (at = input.find('\n', at)) != std::string::npos; at += 2)
+        input.insert(at, 1, '\r');
+    const std::vector<std::string> lines = Lines(RunTool(start[0] == ' ' ? "" : mode, input).out);
     std::size_t at = 0;
     while (at < lines.size() && lines[at] != mode + "ok") ++at;
     std::size_t next[2] = {0, 0};
@@ -281,8 +288,8 @@ TEST(ProtocolTest, RepliesAreTheGamesSearchOverPlayedPositions) {
       ++same;
       blackCompared += !redOf[k];
     }
-    EXPECT_GT(same, static_cast<int>(boards.size()) * 9 / 10) << mode;
-    EXPECT_GT(blackCompared, 100) << mode;
+    EXPECT_GT(same, static_cast<int>(boards.size()) * 9 / 10) << start;
+    EXPECT_GT(blackCompared, 100) << start;
   }
 }
 

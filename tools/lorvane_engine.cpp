@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "bench_positions.h"
 #include "engine.h"
 #include "fen.h"
@@ -29,7 +31,8 @@ const char kUsage[] =
     "  perft D      legal move path count of length D (D = 1..8) for the side to move\n"
     "  bench        time the search at depths 2 and 3 over built-in positions\n"
     "  ucci, uci    play as a UCCI or UCI engine on standard input and output\n"
-    "Positions are read as xiangqi FEN, one per line, from standard input.\n";
+    "Positions are read as xiangqi FEN, one per line, from standard input.\n"
+    "With no command, the first input line (ucci or uci) chooses the protocol.\n";
 
 int Usage() {
   std::fflush(stdout);
@@ -103,8 +106,9 @@ int Bench() {
   return 0;
 }
 
-int Protocol(Dialect dialect) {
+int Protocol(Dialect dialect, const std::string& firstLine = std::string()) {
   ProtocolSession session(dialect, std::cout);
+  if (!firstLine.empty() && !session.HandleLine(firstLine)) return 0;
   std::string line;
   while (std::getline(std::cin, line))
     if (!session.HandleLine(line)) return 0;
@@ -112,15 +116,37 @@ int Protocol(Dialect dialect) {
   return 0;
 }
 
+// Xiangqi GUIs start an engine by its path alone and say ucci or uci first:
+// that first line chooses the protocol.
+int ProtocolFromFirstLine() {
+  if (isatty(0))
+    std::fputs("lorvane-engine: type ucci or uci to play as an engine, or run it with --help\n",
+               stderr);
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    std::size_t start = line.find_first_not_of(" \t\r");
+    if (start == std::string::npos) continue;  // blank line
+    std::size_t end = line.find_first_of(" \t\r", start);
+    const std::string word = line.substr(start, end == std::string::npos ? end : end - start);
+    if (word == "ucci") return Protocol(Dialect::kUcci, line);
+    if (word == "uci") return Protocol(Dialect::kUci, line);
+    return Usage();
+  }
+  return Usage();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
+  if (argc < 2) return ProtocolFromFirstLine();
   const std::string command = argv[1];
   int depth = 0;
   bool player = false;
 
-  if (command == "ucci" || command == "uci") {
+  if (command == "--help" || command == "-h") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  } else if (command == "ucci" || command == "uci") {
     if (argc != 2) return Usage();
     return Protocol(command == "ucci" ? Dialect::kUcci : Dialect::kUci);
   } else if (command == "bench") {
