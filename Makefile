@@ -1,5 +1,7 @@
 # Lorvane: `make` builds, `make test` runs every test, `make run` opens the game,
 # `make package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
+# `make windows` cross-builds the Windows game, zip and installer; `make
+# test-windows` runs the tests under Wine.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -10,8 +12,10 @@ FUZZ_TEST_SECONDS ?= 3
 # Which targets `make fuzz` runs (names under fuzz/corpus/); empty: all.
 FUZZ_TARGETS      ?=
 JOBS       ?= $(shell nproc)
+WIN_BUILD  ?= build-windows
 
-.PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench package screenshot clean
+.PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench package screenshot clean \
+        windows test-windows
 
 all: build
 
@@ -62,5 +66,62 @@ package: deps
 screenshot: build
 	./$(BUILD)/tests/ui/lorvane-screenshot docs/screenshot.png
 
+# --- Windows: Qt for Windows is built once per machine (scripts/build-qt.sh)
+# into a cache outside the checkout; the game links it statically.
+windows:
+	@./scripts/install-deps.sh --windows
+	@qt=$$(./scripts/build-qt.sh windows | tail -n 1) && \
+	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+	@cmake --build $(WIN_BUILD) --target windows-packages
+
+test-windows: windows
+	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+
+# --- The browser: Qt for WebAssembly is built once per machine, like Qt for
+# Windows (scripts/build-qt.sh); the game then builds into $(WEB_BUILD), a
+# static site. `make serve-web` serves it on localhost; `make test-web` plays
+# it in Debian's headless Chromium against the native engine tool; `make
+# bench-web` prints its size and speed figures.
+WEB_BUILD ?= build-web
+WEB_PORT  ?= 8000
+# emcc runs on a node that does not search Debian's node modules by itself.
+WEB_ENV   = NODE_PATH=/usr/share/nodejs
+# The browser tests' npm packages (tests/web/package-lock.json) and their
+# screenshots, kept out of the site.
+WEB_TOOLS ?= $(WEB_BUILD)-tools
+WEB_NODE  = $(WEB_TOOLS)/node_modules
+
+.PHONY: web serve-web test-web bench-web web-test-tools
+
+web:
+	@./scripts/install-deps.sh --web
+	@qt=$$($(WEB_ENV) ./scripts/build-qt.sh wasm) && qt=$$(echo "$$qt" | tail -n 1) && \
+	  if [ ! -f $(WEB_BUILD)/build.ninja ]; then \
+	    $(WEB_ENV) cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake >/dev/null; fi
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+serve-web: web
+	@echo "Lorvane in the browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
+	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD) $(WEB_PORT)
+
+web-test-tools: $(WEB_NODE)/.installed
+$(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json
+	@mkdir -p $(WEB_TOOLS)
+	@cp tests/web/package.json tests/web/package-lock.json $(WEB_TOOLS)/
+	@cd $(WEB_TOOLS) && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
+	@touch $@
+
+test-web: web
+	@$(MAKE) --no-print-directory build web-test-tools
+	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) node tests/web/test_web.js $(WEB_BUILD) $(WEB_TOOLS)/shots
+
+bench-web: web
+	@$(MAKE) --no-print-directory build web-test-tools
+	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) node tests/web/bench_web.js $(WEB_BUILD)

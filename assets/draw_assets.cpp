@@ -5,13 +5,17 @@
 //
 // OUTDIR receives board.png, marker.png, pieces/<side>_<kind>.png,
 // buttons/<name>_<state>.png and the application icon at each of its sizes,
-// icon/lorvane-<pixels>.png (only at 1x: every size is its own drawing). The
+// icon/lorvane-<pixels>.png (only at 1x: every size is its own drawing) with
+// icon/lorvane.ico, the Windows icon holding 16 to 256. The
 // text is drawn with the game's own font files (assets/fonts), never with a
 // font of the machine, so the pictures come out the same everywhere. Textures
 // use a fixed pseudo-random hash, so running the program twice gives
 // identical files.
 
+#include <QBuffer>
 #include <QColor>
+#include <QDataStream>
+#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -622,6 +626,42 @@ bool Save(const QImage& img, const QString& path) {
   return true;
 }
 
+// Windows icon file: the drawings from 16 to 256 pixels, each stored as PNG
+// (read by Windows since Vista), so Explorer, the taskbar and Alt+Tab pick
+// the drawing made for their size.
+const int kIcoPixels[] = {16, 24, 32, 48, 64, 128, 256};
+
+bool SaveIco(const QString& path) {
+  QList<QByteArray> pngs;
+  for (int pixels : kIcoPixels) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!DrawIcon(pixels).save(&buffer, "PNG")) return false;
+    pngs.append(png);
+  }
+  QByteArray ico;
+  QDataStream out(&ico, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  const int count = static_cast<int>(pngs.size());
+  out << quint16(0) << quint16(1) << quint16(count);  // reserved, type icon, entries
+  quint32 offset = 6 + 16 * count;
+  for (int i = 0; i < count; ++i) {
+    const quint8 side = kIcoPixels[i] >= 256 ? 0 : quint8(kIcoPixels[i]);  // 0 means 256
+    out << side << side << quint8(0) << quint8(0)  // width, height, no palette, reserved
+        << quint16(1) << quint16(32)               // planes, bits per pixel
+        << quint32(pngs[i].size()) << offset;
+    offset += pngs[i].size();
+  }
+  for (const QByteArray& png : pngs) out.writeRawData(png.constData(), png.size());
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(ico) != ico.size()) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
 QImage Find(const QString& name, int s) {
   for (const PieceDef& d : kPieces) {
     if (name == QString::fromLatin1(d.side) + '_' + QString::fromLatin1(d.kind))
@@ -735,6 +775,7 @@ int main(int argc, char** argv) {
     for (int pixels : kIconPixels) {
       ok &= Save(DrawIcon(pixels), QDir(outDir).filePath(QStringLiteral("icon/lorvane-%1.png").arg(pixels)));
     }
+    ok &= SaveIco(QDir(outDir).filePath(QStringLiteral("icon/lorvane.ico")));
   }
   if (!preview.isEmpty()) {
     ok &= Save(DrawPreview(1), preview);

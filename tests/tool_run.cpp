@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 #include <unistd.h>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace lorvane::fixtures {
 
@@ -31,7 +33,11 @@ ToolRun RunTool(const std::string& args, const std::string& input) {
                           base + ".out 2> " + base + ".err";
   ToolRun run;
   const int raw = std::system(cmd.c_str());
+#ifdef _WIN32
+  run.status = raw;  // cmd.exe gives the program's exit code itself
+#else
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
   run.out = ReadFile(base + ".out");
   run.err = ReadFile(base + ".err");
   return run;
