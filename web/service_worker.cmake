@@ -1,0 +1,17 @@
+# Writes SITE/sw.js from TEMPLATE: the list of the site's FILES (separated by
+# commas), and a version made from their contents so that a new build replaces
+# the cached files.
+string(REPLACE "," ";" FILES "${FILES}")
+set(hashes "")
+set(listed "")
+foreach(file IN LISTS FILES)
+  file(SHA256 ${SITE}/${file} hash)
+  string(APPEND hashes "${hash}\n")
+  string(APPEND listed "'${file}',\n  ")
+endforeach()
+string(SHA256 version "${hashes}")
+string(SUBSTRING "${version}" 0 16 LORVANE_WEB_VERSION)
+string(STRIP "${listed}" LORVANE_WEB_FILES)
+string(REGEX REPLACE ",$" "" LORVANE_WEB_FILES "${LORVANE_WEB_FILES}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
+file(REMOVE ${SITE}/lorvane.html ${SITE}/qtloader.js ${SITE}/qtlogo.svg)
