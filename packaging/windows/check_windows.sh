@@ -1,17 +1,19 @@
 #!/bin/sh
 # End-to-end check of the Windows packages under Wine, in a fresh prefix:
-#   check_windows.sh SETUP.exe PORTABLE.zip [SHOT_DIR]
+#   check_windows.sh SETUP.exe PORTABLE.zip UIA-PROBE.exe [SHOT_DIR]
 # the zip holds what a player needs; the installer runs silently; the
 # installed game starts on an X server, a move made with real X clicks is
 # answered, marked and written to both lists; the installed engine, started
-# with no arguments as GUIs start it, plays a UCCI session; the silent
+# with no arguments as GUIs start it, plays a UCCI session; UI Automation
+# reads the window's accessible name, as a screen reader would; the silent
 # uninstall leaves no file, shortcut or registry key of ours. SHOT_DIR, if
 # given, receives the screenshots (before and after the move, and at 125, 150
 # and 200% display scaling).
 set -eu
 setup=$(realpath "$1")
 zip=$(realpath "$2")
-shots=${3:-}
+probe=$(realpath "$3")
+shots=${4:-}
 
 work=$(mktemp -d)
 xvfb=""
@@ -124,6 +126,9 @@ click() {
 above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
 
 start_game 100
+wine "$probe" 'Lorvane V2.0' | tr -d '\r' > "$work/uia.txt"
+[ "$(cat "$work/uia.txt")" = "$(printf 'Lorvane 中国象棋\t50032')" ] ||
+  fail "UI Automation reads the window as: $(cat "$work/uia.txt")"
 shot "$work/before.png"
 # The player's cannon from h2 to e2, then the computer's reply (ICCS).
 click 7 7
