@@ -1,6 +1,15 @@
 // The game program inside a browser page, linked into the browser build
-// only. It changes nothing in the game: it gives the window the desktop's
-// font and tells the page when the program has ended.
+// only. It changes nothing in the game: it lets the message boxes wait as on
+// the desktop, gives the window the desktop's font and tells the page when
+// the program has ended.
+//
+// A message box waits inside the click that opened it (QDialog::exec), which
+// in the browser means suspending the program with asyncify until the next
+// event. Qt 6.4's browser event dispatcher suspends only when no posted event
+// is pending, but a deletion deferred to the outer event loop stays pending
+// for as long as the box is open: the box's loop then never waits and the
+// page hangs. The dispatcher below also waits when nothing but such events is
+// left; it is otherwise Qt's own.
 //
 // Qt's browser platform has no desktop theme to take a font from: its default
 // is 12 points, where Debian's desktop gives the game DejaVu Sans at 9 points
@@ -15,10 +24,48 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QTimer>
+#include <QtCore/private/qabstracteventdispatcher_p.h>
+#include <QtCore/private/qeventdispatcher_wasm_p.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
 
+// Qt's own suspension of the main thread, in its event dispatcher: returns
+// once an event has woken the dispatcher.
+bool qt_asyncify_suspend();
+
 namespace {
+
+class WebEventDispatcher : public QEventDispatcherWasm {
+ public:
+  bool processEvents(QEventLoop::ProcessEventsFlags flags) override {
+    if (flags.testFlag(QEventLoop::DialogExec) && flags.testFlag(QEventLoop::WaitForMoreEvents)) {
+      const qsizetype pending = qGlobalPostedEventsCount();
+      if (pending > 0) {
+        QCoreApplication::sendPostedEvents();
+        // Nothing could be delivered: only deferred deletions are left.
+        if (qGlobalPostedEventsCount() == pending) {
+          qt_asyncify_suspend();
+          flags &= ~QEventLoop::WaitForMoreEvents;
+        }
+      }
+    }
+    return QEventDispatcherWasm::processEvents(flags);
+  }
+
+ protected:
+  // As Qt's browser platform does: window system events are sent here.
+  void processWindowSystemEvents(QEventLoop::ProcessEventsFlags flags) override {
+    QWindowSystemInterface::sendWindowSystemEvents(flags);
+  }
+};
+
+// Set before the application object is made, which then takes it instead of
+// making its own.
+const bool g_dispatcherSet = [] {
+  QCoreApplication::setEventDispatcher(new WebEventDispatcher);
+  return true;
+}();
 
 class WebSession : public QObject {
  public:
