@@ -57,6 +57,10 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lorvane'
 for f in Lorvane.exe lorvane-engine.exe LICENSE.txt OFL.txt README.txt uninstall.exe; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
 done
+# The installed programs are the zip's, so what plays below is the zip's game.
+for f in Lorvane.exe lorvane-engine.exe; do
+  unzip -p "$zip" "$name/$f" | cmp -s - "$dir/$f" || fail "installed $f is not the zip's"
+done
 [ -f "$menu" ] || fail "no Start-menu entry"
 [ -f "$desktop" ] || fail "no desktop shortcut"
 for value in DisplayName DisplayIcon DisplayVersion Publisher UninstallString \
