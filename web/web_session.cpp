@@ -23,7 +23,6 @@
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
-#include <QTimer>
 #include <QtCore/private/qabstracteventdispatcher_p.h>
 #include <QtCore/private/qeventdispatcher_wasm_p.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -77,8 +76,9 @@ class WebSession : public QObject {
     auto* window = qobject_cast<QMainWindow*>(watched);
     if (window == nullptr || !window->isWindow()) return false;
     ended_ = true;
-    // The click that ended the game finishes first.
-    QTimer::singleShot(0, [] { emscripten_force_exit(0); });
+    // The click that ended the game finishes first; then the runtime ends,
+    // outside Qt's event loop, which has been told to quit.
+    emscripten_async_call([](void*) { emscripten_force_exit(0); }, nullptr, 0);
     return false;
   }
 
