@@ -91,7 +91,11 @@ clean:
 WEB_BUILD ?= build-web
 WEB_PORT  ?= 8000
 # emcc runs on a node that does not search Debian's node modules by itself.
-WEB_ENV   = NODE_PATH=/usr/share/nodejs
+# Qt's CMake files find emscripten as the emsdk lays it out ($EMSDK/.emscripten
+# naming a folder that holds emcc and cmake/); a folder of links to Debian's
+# emscripten stands in for it.
+WEB_EMSDK = $(CURDIR)/$(WEB_BUILD)/emsdk
+WEB_ENV   = NODE_PATH=/usr/share/nodejs EMSDK=$(WEB_EMSDK) EMSCRIPTEN=/usr/share/emscripten
 # The browser tests' npm packages (tests/web/package-lock.json) and their
 # screenshots, kept out of the site.
 WEB_TOOLS ?= $(WEB_BUILD)-tools
@@ -101,6 +105,10 @@ WEB_NODE  = $(WEB_TOOLS)/node_modules
 
 web:
 	@./scripts/install-deps.sh --web
+	@mkdir -p $(WEB_EMSDK)/emscripten
+	@ln -sfn /usr/bin/emcc $(WEB_EMSDK)/emscripten/emcc
+	@ln -sfn /usr/share/emscripten/cmake $(WEB_EMSDK)/emscripten/cmake
+	@echo "EMSCRIPTEN_ROOT = 'emscripten'" > $(WEB_EMSDK)/.emscripten
 	@qt=$$($(WEB_ENV) ./scripts/build-qt.sh wasm) && qt=$$(echo "$$qt" | tail -n 1) && \
 	  if [ ! -f $(WEB_BUILD)/build.ninja ]; then \
 	    $(WEB_ENV) cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
