@@ -22,7 +22,7 @@ const { GamePage, sleep } = require('./game_page');
 
 const site = path.resolve(process.argv[2] || 'build-web');
 const kLoads = Number(process.env.LORVANE_BENCH_LOADS || 3);
-const kTurns = Number(process.env.LORVANE_BENCH_TURNS || 30);
+const kTurns = Number(process.env.LORVANE_BENCH_TURNS || 20);
 
 const median = (v) => {
   const s = [...v].sort((a, b) => a - b);
@@ -33,17 +33,24 @@ const kb = (n) => `${(n / 1024).toFixed(1)} KiB`;
 function sizes() {
   const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
   const files = ['sw.js', ...[...worker.matchAll(/^\s*'([^']+)',?$/gm)].map((m) => m[1]).filter((f) => f !== './')];
-  console.log('Transfer size (gzip -6, as a web server compresses; PNG files sent as they are):');
+  console.log('Transfer size: file, gzip -6 as a web server compresses it (brotli -11 beside it);');
+  console.log('PNG files are sent as they are:');
   let raw = 0;
   let sent = 0;
+  let sentBr = 0;
   for (const file of files) {
     const data = fs.readFileSync(path.join(site, file));
-    const gz = file.endsWith('.png') ? data.length : zlib.gzipSync(data, { level: 6 }).length;
+    const png = file.endsWith('.png');
+    const gz = png ? data.length : zlib.gzipSync(data, { level: 6 }).length;
+    const br = png ? data.length : zlib.brotliCompressSync(data, {
+      params: { [zlib.constants.BROTLI_PARAM_QUALITY]: 11, [zlib.constants.BROTLI_PARAM_SIZE_HINT]: data.length },
+    }).length;
     raw += data.length;
     sent += gz;
-    console.log(`  ${file.padEnd(24)} ${kb(data.length).padStart(12)} -> ${kb(gz).padStart(12)}`);
+    sentBr += br;
+    console.log(`  ${file.padEnd(24)} ${kb(data.length).padStart(12)} -> ${kb(gz).padStart(12)} (${kb(br)})`);
   }
-  console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)}`);
+  console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
 }
 
 async function firstBoard(browser, url) {
@@ -54,7 +61,7 @@ async function firstBoard(browser, url) {
     await page.setViewport({ width: 1024, height: 768 });
     const game = new GamePage(page);
     const start = Date.now();
-    await page.goto(url, { waitUntil: 'commit' });
+    await page.goto(url, { waitUntil: 'domcontentloaded' });
     await game.waitForWindow(120000, 0);
     times.push(Date.now() - start);
     await context.close();
@@ -64,15 +71,16 @@ async function firstBoard(browser, url) {
               `median ${(median(times) / 1000).toFixed(2)} s, ${times.map((t) => (t / 1000).toFixed(2)).join(' ')} s`);
 }
 
-// Times every depth-3 reply of a game played at 高难度; returns the positions
-// the computer answered.
+// Times the replies of one game, each position answered twice in the page:
+// at 高难度 (depth 3), then, after 悔棋, at 低难度 (depth 2). The two
+// handlings draw the same kind of turn, so their difference is the extra
+// time of the deeper search. The game goes on from the depth-2 reply.
 async function pageReplies(browser, url) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1024, height: 768 });
   await page.goto(url, { waitUntil: 'load' });
   const game = new GamePage(page);
   await game.waitForWindow();
-  await game.chooseOption('high');
   await page.evaluate(() => {
     window.lorvaneBench = [];
     window.addEventListener('pointerup', () => {
@@ -89,38 +97,61 @@ async function pageReplies(browser, url) {
       channel.port2.postMessage(0);
     }, true);
   });
-  let rows = await game.board();
-  let seedState = 7;
-  const positions = [];
-  const handled = [];
-  const drawn = [];
-  for (let turn = 0; turn < kTurns; turn++) {
-    const line = wp.engineLines(['moves', 'w'], [wp.toFen(rows, 'w')])[0].split(' ').slice(1);
-    seedState = (seedState * 1103515245 + 12345) % 2147483648;
-    const move = line[seedState % line.length];
+  const timeMove = async (move, rows) => {
     const { fx, fy, tx, ty } = wp.parseIccs(move);
     await game.clickPoint(fx, fy);
     await sleep(50);
     await page.evaluate(() => { window.lorvaneBench = []; });
     await game.clickPoint(tx, ty);
     const shown = await game.waitForChange(rows);
-    const afterPlayer = wp.applyMove(rows, move);
-    if (!shown.join('').includes('K') || !afterPlayer.join('').includes('k')) break;
     const timing = await page.waitForFunction(() => window.lorvaneBench.length > 0 && window.lorvaneBench[0])
       .then((h) => h.jsonValue());
-    positions.push(wp.toFen(afterPlayer, 'b'));
-    handled.push(timing.handled);
-    drawn.push(timing.drawn);
-    rows = shown;
+    return { shown, timing };
+  };
+  const takeBack = async (shown, rows) => {
+    await game.pressButton('back');
+    await game.waitForChange(shown);
+    const back = await game.board();
+    if (back.join('/') !== rows.join('/')) throw new Error('悔棋 did not restore the position');
+  };
+  let rows = await game.board();
+  let seedState = 7;
+  const result = { positions: [], high: [], highDrawn: [], low: [] };
+  for (let turn = 0; turn < kTurns; turn++) {
+    let line = wp.engineLines(['moves', 'w'], [wp.toFen(rows, 'w')])[0].split(' ').slice(1);
+    // Moves that do not leave the general to be taken at once, so that the
+    // game lasts.
+    const after = line.map((m) => wp.applyMove(rows, m));
+    const answers = wp.engineLines(['moves', 'b'], after.map((r) => wp.toFen(r, 'b')));
+    const safe = line.filter((m, i) => !answers[i].split(' ').slice(1).some((a) => {
+      const { tx, ty } = wp.parseIccs(a);
+      return after[i][ty][tx] === 'K';
+    }));
+    if (safe.length > 0) line = safe;
+    seedState = (seedState * 1103515245 + 12345) % 2147483648;
+    const move = line[seedState % line.length];
+    const afterPlayer = wp.applyMove(rows, move);
+    if (!afterPlayer.join('').includes('k')) break;
+    await game.chooseOption('high');
+    const high = await timeMove(move, rows);
+    await takeBack(high.shown, rows);
+    await game.chooseOption('low');
+    const low = await timeMove(move, rows);
+    result.positions.push(wp.toFen(afterPlayer, 'b'));
+    result.high.push(high.timing.handled);
+    result.highDrawn.push(high.timing.drawn);
+    result.low.push(low.timing.handled);
+    rows = low.shown;
+    if (!rows.join('').includes('K')) break;
   }
   await page.close();
-  return { positions, handled, drawn };
+  return result;
 }
 
-// The native tool's time for each position, one search at a time.
-function nativeReplies(positions) {
+// The native tool's time for each position at `depth`, one search at a time.
+function nativeReplies(positions, depth = 3) {
   return new Promise((resolve, reject) => {
-    const tool = spawn(wp.kEngineTool, ['search', '3']);
+    const tool = spawn(wp.kEngineTool, ['search', String(depth)]);
     const lines = readline.createInterface({ input: tool.stdout });
     const times = [];
     let start = 0;
@@ -151,15 +182,21 @@ async function main() {
     console.log(`Browser: ${await browser.version()} (headless, SwiftShader)`);
     await firstBoard(browser, server.url);
     const page = await pageReplies(browser, server.url);
-    const native = await nativeReplies(page.positions);
+    const native3 = await nativeReplies(page.positions, 3);
+    const native2 = await nativeReplies(page.positions, 2);
     const fmt = (v) => `median ${median(v).toFixed(1)} ms, max ${Math.max(...v).toFixed(1)} ms`;
-    console.log(`Depth-3 replies over the same ${page.positions.length} positions of one game:`);
-    console.log(`  native lorvane-engine search 3:         ${fmt(native)}`);
-    console.log(`  page, release to end of its handling:   ${fmt(page.handled)}`);
-    console.log(`  page, release to the next drawn frame:  ${fmt(page.drawn)}`);
-    const ratios = page.handled.map((t, i) => t / Math.max(native[i], 0.001));
-    console.log(`  page / native, handling vs search: median ${median(ratios).toFixed(2)}x; ` +
-                `replies over 50 ms in the page: ${page.handled.filter((t) => t > 50).length}`);
+    const diff = (a, b) => a.map((t, i) => t - b[i]);
+    console.log(`Replies over the same ${page.positions.length} positions of one game:`);
+    console.log(`  native lorvane-engine search 3:            ${fmt(native3)}`);
+    console.log(`  page at 高难度, release to end of handling:  ${fmt(page.high)}`);
+    console.log(`  page at 高难度, release to next drawn frame: ${fmt(page.highDrawn)}`);
+    console.log(`  page at 低难度, release to end of handling:  ${fmt(page.low)}`);
+    const pageSearch = median(diff(page.high, page.low));
+    const nativeSearch = median(diff(native3, native2));
+    console.log(`  depth 3 over depth 2, same position: page ${pageSearch.toFixed(1)} ms, ` +
+                `native ${nativeSearch.toFixed(1)} ms (medians)`);
+    console.log(`  replies over 50 ms in the page at 高难度: ${page.high.filter((t) => t > 50).length}` +
+                ` of ${page.high.length}`);
   } finally {
     await close();
     await server.close();

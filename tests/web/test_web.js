@@ -294,10 +294,10 @@ async function main() {
     const right = mobile.area.at(651, 538);
     expect(mobile.area.scale < 2 && right[0] <= mobile.img.width,
            `the window does not fit the phone's screen (scale ${mobile.area.scale.toFixed(2)})`);
-    fs.writeFileSync(path.join(shots, 'phone.png'), await phone.screenshot());
     rows = await mobile.board();
     expectRows(rows, wp.kInitialRows, 'the phone shows the opening position');
     for (let turn = 0; turn < 2; turn++) rows = await playTurn(mobile, rows, chooseMove(rows, rand), 2);
+    fs.writeFileSync(path.join(shots, 'phone.png'), await phone.screenshot());
     ok(`on a 412 x 915 phone screen the window fits (${(mobile.area.scale / 2).toFixed(2)}:1) and taps play`);
     await phone.close();
     await phoneServer.close();
