@@ -6,7 +6,7 @@
 
 (function () {
   // The game window with its menu bar, and a margin around it.
-  const kWindowWidth = @LORVANE_SCREEN_WIDTH@ + 16;
+  const kWindowWidth = @LORVANE_LAYOUT_WIDTH@;
   const kWindowHeight = @LORVANE_SCREEN_HEIGHT@ + 16;
 
   const screenBox = document.getElementById('screen');
@@ -33,12 +33,10 @@
     const viewport = document.getElementById('viewport');
     const w = screen.width;
     const h = screen.height;
-    if (!w || !h || (w >= kWindowWidth && h >= kWindowHeight)) {
-      viewport.content = 'width=device-width, initial-scale=1';
-      return;
-    }
-    const width = Math.ceil(Math.max(kWindowWidth, (kWindowHeight * w) / h));
-    viewport.content = 'width=' + width;
+    let content = 'width=' + kWindowWidth;
+    if (w >= kWindowWidth && h >= kWindowHeight) content = 'width=device-width, initial-scale=1';
+    else if (w && h) content = 'width=' + Math.ceil(Math.max(kWindowWidth, (kWindowHeight * w) / h));
+    if (viewport.content !== content) viewport.content = content;
   }
   fitToScreen();
   window.addEventListener('orientationchange', fitToScreen);
