@@ -118,16 +118,10 @@ async function pageReplies(browser, url) {
   let seedState = 7;
   const result = { positions: [], high: [], highDrawn: [], low: [] };
   for (let turn = 0; turn < kTurns; turn++) {
-    let line = wp.engineLines(['moves', 'w'], [wp.toFen(rows, 'w')])[0].split(' ').slice(1);
     // Moves that do not leave the general to be taken at once, so that the
     // game lasts.
-    const after = line.map((m) => wp.applyMove(rows, m));
-    const answers = wp.engineLines(['moves', 'b'], after.map((r) => wp.toFen(r, 'b')));
-    const safe = line.filter((m, i) => !answers[i].split(' ').slice(1).some((a) => {
-      const { tx, ty } = wp.parseIccs(a);
-      return after[i][ty][tx] === 'K';
-    }));
-    if (safe.length > 0) line = safe;
+    const line = wp.movesKeepingTheGeneral(
+        rows, wp.engineLines(['moves', 'w'], [wp.toFen(rows, 'w')])[0].split(' ').slice(1));
     seedState = (seedState * 1103515245 + 12345) % 2147483648;
     const move = line[seedState % line.length];
     const afterPlayer = wp.applyMove(rows, move);

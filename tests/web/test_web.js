@@ -55,13 +55,7 @@ function chooseMove(rows, rand) {
   const target = (m) => { const { tx, ty } = wp.parseIccs(m); return rows[ty][tx]; };
   const general = moves.find((m) => target(m) === 'k');
   if (general) return general;
-  const after = moves.map((m) => wp.applyMove(rows, m));
-  const replies = wp.engineLines(['moves', 'b'], after.map((r) => wp.toFen(r, 'b')));
-  const safe = moves.filter((m, i) => !replies[i].split(' ').slice(1).some((r) => {
-    const { tx, ty } = wp.parseIccs(r);
-    return after[i][ty][tx] === 'K';
-  }));
-  if (safe.length > 0) moves = safe;
+  moves = wp.movesKeepingTheGeneral(rows, moves);
   const captures = moves.filter((m) => target(m) !== '.');
   const pool = captures.length > 0 && rand() < 0.5 ? captures : moves;
   return pool[Math.floor(rand() * pool.length)];

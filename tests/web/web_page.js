@@ -356,7 +356,20 @@ function engineLines(args, fens) {
   return out.trim().split('\n');
 }
 
+// The player's moves (ICCS) after which the computer cannot take the
+// player's general at once; all of them when every move loses it.
+function movesKeepingTheGeneral(rows, moves) {
+  const after = moves.map((m) => applyMove(rows, m));
+  const replies = engineLines(['moves', 'b'], after.map((r) => toFen(r, 'b')));
+  const safe = moves.filter((m, i) => !replies[i].split(' ').slice(1).some((r) => {
+    const { tx, ty } = parseIccs(r);
+    return after[i][ty][tx] === 'K';
+  }));
+  return safe.length > 0 ? safe : moves;
+}
+
 module.exports = {
+  movesKeepingTheGeneral,
   kRoot, serveFolder, launchBrowser, readPng, screenshot, findClientArea, ClientArea,
   readBoard, pointLeft, pointTop, kInitialRows, toFen, parseIccs, toIccs, applyMove,
   movePlayedBetween, engineLines, kEngineTool, listDifference,
