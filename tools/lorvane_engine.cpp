@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -124,10 +125,8 @@ int ProtocolFromFirstLine() {
                stderr);
   std::string line;
   while (std::getline(std::cin, line)) {
-    std::size_t start = line.find_first_not_of(" \t\r");
-    if (start == std::string::npos) continue;  // blank line
-    std::size_t end = line.find_first_of(" \t\r", start);
-    const std::string word = line.substr(start, end == std::string::npos ? end : end - start);
+    std::string word;
+    if (!(std::istringstream(line) >> word)) continue;  // blank line
     if (word == "ucci") return Protocol(Dialect::kUcci, line);
     if (word == "uci") return Protocol(Dialect::kUci, line);
     return Usage();
