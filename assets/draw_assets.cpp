@@ -2,6 +2,7 @@
 // each at 1x and natively at 2x ("name@2x.png") for high-DPI screens.
 //
 //   QT_QPA_PLATFORM=offscreen lorvane-draw-assets OUTDIR [--fonts DIR] [--preview FILE.png]
+//   QT_QPA_PLATFORM=offscreen lorvane-draw-assets --check DIR [--fonts DIR]
 //
 // OUTDIR receives board.png, marker.png, pieces/<side>_<kind>.png,
 // buttons/<name>_<state>.png and the application icon at each of its sizes,
@@ -11,6 +12,11 @@
 // font of the machine, so the pictures come out the same everywhere. Textures
 // use a fixed pseudo-random hash, so running the program twice gives
 // identical files.
+//
+// The committed files are then recompressed losslessly (optipng, see
+// README.md), so they are smaller than Qt writes them. --check draws every
+// picture again and compares it, pixel by pixel, with the file of the same
+// name in DIR: it fails if a file differs from its drawing in any pixel.
 
 #include <QBuffer>
 #include <QColor>
@@ -617,7 +623,23 @@ QString ScaledName(const QString& base, int s) {
   return base + QStringLiteral("@%1x.png").arg(s);
 }
 
+// Set by --check: pictures are compared with the files instead of written.
+bool g_checking = false;
+
 bool Save(const QImage& img, const QString& path) {
+  if (g_checking) {
+    const QImage stored(path);
+    if (stored.isNull()) {
+      std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+      return false;
+    }
+    const QImage::Format argb = QImage::Format_ARGB32_Premultiplied;
+    if (stored.convertToFormat(argb) != img.convertToFormat(argb)) {
+      std::fprintf(stderr, "%s: its pixels are not the drawing's\n", qPrintable(path));
+      return false;
+    }
+    return true;
+  }
   QDir().mkpath(QFileInfo(path).absolutePath());
   if (!img.save(path, "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -726,7 +748,8 @@ bool LoadFonts(const QString& dir) {
 int Usage() {
   std::fprintf(stderr,
                "usage: lorvane-draw-assets OUTDIR [--fonts DIR] [--preview FILE.png]\n"
-               "       lorvane-draw-assets --preview FILE.png [--fonts DIR]\n");
+               "       lorvane-draw-assets --preview FILE.png [--fonts DIR]\n"
+               "       lorvane-draw-assets --check DIR [--fonts DIR]\n");
   return 2;
 }
 
@@ -741,6 +764,9 @@ int main(int argc, char** argv) {
   for (int i = 1; i < args.size(); ++i) {
     if (args[i] == "--preview" && i + 1 < args.size()) {
       preview = args[++i];
+    } else if (args[i] == "--check" && i + 1 < args.size() && outDir.isEmpty()) {
+      g_checking = true;
+      outDir = args[++i];
     } else if (args[i] == "--fonts" && i + 1 < args.size()) {
       fontDir = args[++i];
     } else if (!args[i].startsWith('-') && outDir.isEmpty()) {
@@ -775,7 +801,7 @@ int main(int argc, char** argv) {
     for (int pixels : kIconPixels) {
       ok &= Save(DrawIcon(pixels), QDir(outDir).filePath(QStringLiteral("icon/lorvane-%1.png").arg(pixels)));
     }
-    ok &= SaveIco(QDir(outDir).filePath(QStringLiteral("icon/lorvane.ico")));
+    if (!g_checking) ok &= SaveIco(QDir(outDir).filePath(QStringLiteral("icon/lorvane.ico")));
   }
   if (!preview.isEmpty()) {
     ok &= Save(DrawPreview(1), preview);
