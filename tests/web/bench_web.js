@@ -1,14 +1,13 @@
 // make bench-web: figures for the browser build, printed, never judged.
 //
 //   - the site's size as a server sends it, gzip-compressed;
-//   - in each browser engine (Chromium, Firefox, WebKit; LORVANE_WEB_ENGINES
-//     chooses): the time from navigation to the first drawn board, on
-//     localhost, with nothing cached, each load in a fresh browser;
-//   - in each engine, the depth-3 reply in the page against the native engine
-//     tool on the same positions. In the page it is timed from the mouse
-//     button's release on the target point to the end of the page's handling
-//     of that release (the player's move, the search and the reply all run
-//     inside it), and to the next frame drawn after it.
+//   - the time from navigation to the first drawn board, on localhost in
+//     headless Chromium, with nothing cached;
+//   - the depth-3 reply in the page against the native engine tool on the
+//     same positions. In the page it is timed from the mouse button's release
+//     on the target point to the end of the page's handling of that release
+//     (the player's move, the search and the reply all run inside it), and
+//     to the next frame drawn after it.
 //
 //   node tests/web/bench_web.js SITE_DIR
 'use strict';
@@ -19,10 +18,9 @@ const readline = require('readline');
 const zlib = require('zlib');
 const { spawn } = require('child_process');
 const wp = require('./web_page');
-const browsers = require('./browsers');
 const { GamePage, sleep } = require('./game_page');
 
-const site = path.resolve(process.argv[2] || 'build-web/site');
+const site = path.resolve(process.argv[2] || 'build-web');
 const kLoads = Number(process.env.LORVANE_BENCH_LOADS || 3);
 const kTurns = Number(process.env.LORVANE_BENCH_TURNS || 20);
 
@@ -55,21 +53,20 @@ function sizes() {
   console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
 }
 
-async function firstBoard(engine, url) {
+async function firstBoard(browser, url) {
   const times = [];
   for (let i = 0; i < kLoads; i++) {
-    const driver = await browsers.launch(engine);
-    try {
-      const game = new GamePage(driver);
-      const start = Date.now();
-      await driver.goto(url);
-      await game.waitForWindow(120000, 0);
-      times.push(Date.now() - start);
-    } finally {
-      await driver.close();
-    }
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width: 1024, height: 768 });
+    const game = new GamePage(page);
+    const start = Date.now();
+    await page.goto(url, { waitUntil: 'domcontentloaded' });
+    await game.waitForWindow(120000, 0);
+    times.push(Date.now() - start);
+    await context.close();
   }
-  console.log(`  navigation to the first drawn board (${kLoads} loads, nothing cached; ` +
+  console.log(`Navigation to the first drawn board (${kLoads} loads, nothing cached; ` +
               `screenshots taken in a loop, so about 0.1 s coarse): ` +
               `median ${(median(times) / 1000).toFixed(2)} s, ${times.map((t) => (t / 1000).toFixed(2)).join(' ')} s`);
 }
@@ -78,9 +75,10 @@ async function firstBoard(engine, url) {
 // at 高难度 (depth 3), then, after 悔棋, at 低难度 (depth 2). The two
 // handlings draw the same kind of turn, so their difference is the extra
 // time of the deeper search. The game goes on from the depth-2 reply.
-async function pageReplies(engine, url) {
-  const page = await browsers.launch(engine);
-  await page.goto(url);
+async function pageReplies(browser, url) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  await page.goto(url, { waitUntil: 'load' });
   const game = new GamePage(page);
   await game.waitForWindow();
   await page.evaluate(() => {
@@ -106,8 +104,8 @@ async function pageReplies(engine, url) {
     await page.evaluate(() => { window.lorvaneBench = []; });
     await game.clickPoint(tx, ty);
     const shown = await game.waitForChange(rows);
-    const timing = await page.waitFor(() => window.lorvaneBench.length > 0 && window.lorvaneBench[0],
-                                      { poll: 20 });
+    const timing = await page.waitForFunction(() => window.lorvaneBench.length > 0 && window.lorvaneBench[0])
+      .then((h) => h.jsonValue());
     return { shown, timing };
   };
   const takeBack = async (shown, rows) => {
@@ -173,31 +171,28 @@ async function main() {
   console.log(`Lorvane in the browser, ${site}`);
   sizes();
   const server = await wp.serveFolder(site);
+  const { browser, close } = await wp.launchBrowser();
   try {
-    for (const engine of browsers.chosenEngines()) {
-      const probe = await browsers.launch(engine);
-      const version = probe.version;
-      await probe.close();
-      console.log(`${engine}: ${version}${engine === 'chromium' ? ' (headless, SwiftShader)' : ' (on Xvfb, Mesa llvmpipe)'}`);
-      await firstBoard(engine, server.url);
-      const page = await pageReplies(engine, server.url);
-      const native3 = await nativeReplies(page.positions, 3);
-      const native2 = await nativeReplies(page.positions, 2);
-      const fmt = (v) => `median ${median(v).toFixed(1)} ms, max ${Math.max(...v).toFixed(1)} ms`;
-      const diff = (a, b) => a.map((t, i) => t - b[i]);
-      console.log(`  replies over the same ${page.positions.length} positions of one game:`);
-      console.log(`    native lorvane-engine search 3:            ${fmt(native3)}`);
-      console.log(`    page at 高难度, release to end of handling:  ${fmt(page.high)}`);
-      console.log(`    page at 高难度, release to next drawn frame: ${fmt(page.highDrawn)}`);
-      console.log(`    page at 低难度, release to end of handling:  ${fmt(page.low)}`);
-      const pageSearch = median(diff(page.high, page.low));
-      const nativeSearch = median(diff(native3, native2));
-      console.log(`    depth 3 over depth 2, same position: page ${pageSearch.toFixed(1)} ms, ` +
-                  `native ${nativeSearch.toFixed(1)} ms (medians)`);
-      console.log(`    replies over 50 ms in the page at 高难度: ${page.high.filter((t) => t > 50).length}` +
-                  ` of ${page.high.length}`);
-    }
+    console.log(`Browser: ${await browser.version()} (headless, SwiftShader)`);
+    await firstBoard(browser, server.url);
+    const page = await pageReplies(browser, server.url);
+    const native3 = await nativeReplies(page.positions, 3);
+    const native2 = await nativeReplies(page.positions, 2);
+    const fmt = (v) => `median ${median(v).toFixed(1)} ms, max ${Math.max(...v).toFixed(1)} ms`;
+    const diff = (a, b) => a.map((t, i) => t - b[i]);
+    console.log(`Replies over the same ${page.positions.length} positions of one game:`);
+    console.log(`  native lorvane-engine search 3:            ${fmt(native3)}`);
+    console.log(`  page at 高难度, release to end of handling:  ${fmt(page.high)}`);
+    console.log(`  page at 高难度, release to next drawn frame: ${fmt(page.highDrawn)}`);
+    console.log(`  page at 低难度, release to end of handling:  ${fmt(page.low)}`);
+    const pageSearch = median(diff(page.high, page.low));
+    const nativeSearch = median(diff(native3, native2));
+    console.log(`  depth 3 over depth 2, same position: page ${pageSearch.toFixed(1)} ms, ` +
+                `native ${nativeSearch.toFixed(1)} ms (medians)`);
+    console.log(`  replies over 50 ms in the page at 高难度: ${page.high.filter((t) => t > 50).length}` +
+                ` of ${page.high.length}`);
   } finally {
+    await close();
     await server.close();
   }
 }

@@ -1,10 +1,8 @@
 // The game window inside a page, driven like a person would: the mouse (or a
 // finger) on the points, the picture buttons, the menus and the message boxes,
-// with what the window shows read back from the page's pixels. `page` is a
-// driver of browsers.js.
+// with what the window shows read back from the page's pixels.
 'use strict';
 
-const fs = require('fs');
 const wp = require('./web_page');
 
 // Client positions of the picture buttons (Left, Top; 67 x 44) and the
@@ -38,7 +36,7 @@ class GamePage {
       await sleep(poll);
     }
     const file = require('path').join(require('os').tmpdir(), 'lorvane-no-window.png');
-    fs.writeFileSync(file, await this.page.screenshot());
+    await this.page.screenshot({ path: file });
     throw new Error(`the game window did not appear on the page (last seen: ${file})`);
   }
 
