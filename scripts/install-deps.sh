@@ -6,7 +6,8 @@
 #
 # With --tools it also installs what the hand-run tools need: XBoard, its
 # UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in the
-# README, and the accessibility stack for tools/atspi_check.sh.
+# README, the accessibility stack for tools/atspi_check.sh, and optipng for
+# recompressing redrawn pictures (assets/README.md).
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
 # With --web: emscripten, Chromium and what builds Qt for WebAssembly
@@ -50,6 +51,7 @@ TOOL_PACKAGES="
   at-spi2-core
   python3-pyatspi
   imagemagick
+  optipng
 "
 
 # Fetching and building Qt from Debian's source package.
