@@ -87,12 +87,17 @@ clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
 
 # --- The browser: Qt for WebAssembly is built once per machine, like Qt for
-# Windows (scripts/build-qt.sh); the game then builds into $(WEB_BUILD), a
-# static site. `make serve-web` serves it on localhost; `make test-web` plays
-# it in Debian's headless Chromium against the native engine tool; `make
-# bench-web` prints its size and speed figures.
+# Windows (scripts/build-qt.sh); the game then builds into $(WEB_BUILD), which
+# writes the static site, and nothing else, to $(WEB_SITE). `make serve-web`
+# serves it on localhost as a well-set host would (web/serve.py); `make
+# test-web` plays it in Chromium, Firefox and WebKit against the native engine
+# tool; `make bench-web` prints its size and speed figures in each.
 WEB_BUILD ?= build-web
+WEB_SITE   = $(WEB_BUILD)/site
 WEB_PORT  ?= 8000
+# The browser engines test-web and bench-web use (any of chromium, firefox,
+# webkit, separated by commas).
+WEB_ENGINES ?= chromium,firefox,webkit
 # emcc runs on a node that does not search Debian's node modules by itself.
 # Qt's CMake files find emscripten as the emsdk lays it out ($EMSDK/.emscripten
 # naming a folder that holds emcc and cmake/); a folder of links to Debian's
@@ -119,8 +124,7 @@ web:
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
 serve-web: web
-	@echo "Lorvane in the browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
-	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD) $(WEB_PORT)
+	@python3 web/serve.py $(WEB_SITE) $(WEB_PORT)
 
 web-test-tools: $(WEB_NODE)/.installed
 $(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json
@@ -131,8 +135,10 @@ $(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json
 
 test-web: web
 	@$(MAKE) --no-print-directory build web-test-tools
-	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) node tests/web/test_web.js $(WEB_BUILD) $(WEB_TOOLS)/shots
+	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) LORVANE_WEB_ENGINES=$(WEB_ENGINES) \
+	  node tests/web/test_web.js $(WEB_SITE) $(WEB_TOOLS)/shots
 
 bench-web: web
 	@$(MAKE) --no-print-directory build web-test-tools
-	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) node tests/web/bench_web.js $(WEB_BUILD)
+	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) LORVANE_WEB_ENGINES=$(WEB_ENGINES) \
+	  node tests/web/bench_web.js $(WEB_SITE)

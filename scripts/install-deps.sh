@@ -10,7 +10,8 @@
 # recompressing redrawn pictures (assets/README.md).
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
-# With --web: emscripten, Chromium and what builds Qt for WebAssembly
+# With --web: emscripten, brotli, Chromium, Firefox, WebKit's MiniBrowser with
+# its WebDriver, and what builds Qt for WebAssembly
 # (make web, make test-web). Several options may be given.
 set -eu
 
@@ -81,7 +82,12 @@ WINDOWS_PACKAGES="
 WEB_PACKAGES="
   $QT_SOURCE_PACKAGES
   emscripten
+  fonttools
+  python3-fonttools
+  brotli
   chromium
+  firefox-esr
+  webkit2gtk-driver
   python3
 "
 

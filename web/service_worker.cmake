@@ -1,6 +1,9 @@
-# Writes SITE/sw.js from TEMPLATE: the list of the site's FILES (separated by
-# commas), and a version made from their contents so that a new build replaces
-# the cached files.
+# Writes SITE/page.js from PAGE, telling it the size of the program it
+# loads, then SITE/sw.js from TEMPLATE: the list of the site's FILES
+# (separated by commas), and a version made from their contents so that a new
+# build replaces the cached files.
+file(SIZE ${SITE}/lorvane.wasm LORVANE_PROGRAM_BYTES)
+configure_file(${PAGE} ${SITE}/page.js @ONLY)
 string(REPLACE "," ";" FILES "${FILES}")
 set(hashes "")
 set(listed "")
@@ -14,4 +17,3 @@ string(SUBSTRING "${version}" 0 16 LORVANE_WEB_VERSION)
 string(STRIP "${listed}" LORVANE_WEB_FILES)
 string(REGEX REPLACE ",$" "" LORVANE_WEB_FILES "${LORVANE_WEB_FILES}")
 configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
-file(REMOVE ${SITE}/lorvane.html ${SITE}/qtloader.js ${SITE}/qtlogo.svg)

@@ -1,7 +1,7 @@
 // The game program inside a browser page, linked into the browser build
-// only. It changes nothing in the game: it lets the message boxes wait as on
-// the desktop, gives the window the desktop's font and tells the page when
-// the program has ended.
+// only. It changes nothing in the game: it lets the message boxes wait and
+// keep the keyboard as on the desktop, gives the window the desktop's font
+// and tells the page when the program has ended.
 //
 // A message box waits inside the click that opened it (QDialog::exec), which
 // in the browser means suspending the program with asyncify until the next
@@ -16,6 +16,12 @@
 // (the same face is built into Qt for the browser). The window's labels, lists
 // and menus are laid out for that font, so it is set before the window is made.
 //
+// A message box keeps the keyboard, as on the desktop. A click on the game
+// window behind a box is ignored, but the browser platform still makes that
+// window the focus window, after asking the box to be it, so Enter, Escape
+// and Space went to a window that refuses them while the box waited. The
+// focus is handed back to the box whenever it lands on a window it blocks.
+//
 // A program in a tab cannot close the tab. When the game window goes away
 // (退出 hides it, and so does closing it) the program ends, and the page,
 // told by the runtime, says so and offers to start again.
@@ -23,8 +29,10 @@
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
+#include <QWindow>
 #include <QtCore/private/qabstracteventdispatcher_p.h>
 #include <QtCore/private/qeventdispatcher_wasm_p.h>
+#include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
@@ -86,11 +94,21 @@ class WebSession : public QObject {
   bool ended_ = false;
 };
 
+// The focus went to `window`: if a box blocks it, the box takes the focus.
+void KeepFocusWithModalBox(QWindow* window) {
+  QWindow* box = nullptr;
+  if (window == nullptr || !QGuiApplicationPrivate::instance()->isWindowBlocked(window, &box) ||
+      box == nullptr)
+    return;
+  box->requestActivate();
+}
+
 void StartWebSession() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPointSizeF(9);
   QApplication::setFont(font);
   qApp->installEventFilter(new WebSession(qApp));
+  QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, &KeepFocusWithModalBox);
 }
 
 }  // namespace

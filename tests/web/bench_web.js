@@ -1,13 +1,15 @@
 // make bench-web: figures for the browser build, printed, never judged.
 //
-//   - the site's size as a server sends it, gzip-compressed;
-//   - the time from navigation to the first drawn board, on localhost in
-//     headless Chromium, with nothing cached;
-//   - the depth-3 reply in the page against the native engine tool on the
-//     same positions. In the page it is timed from the mouse button's release
-//     on the target point to the end of the page's handling of that release
-//     (the player's move, the search and the reply all run inside it), and
-//     to the next frame drawn after it.
+//   - the site's size as a server sends it: the site's own .gz and .br copies
+//     where it has them, or compressed as a web server would;
+//   - in each browser engine (Chromium, Firefox, WebKit; LORVANE_WEB_ENGINES
+//     chooses): the time from navigation to the first drawn board, on
+//     localhost, with nothing cached, each load in a fresh browser;
+//   - in each engine, the depth-3 reply in the page against the native engine
+//     tool on the same positions. In the page it is timed from the mouse
+//     button's release on the target point to the end of the page's handling
+//     of that release (the player's move, the search and the reply all run
+//     inside it), and to the next frame drawn after it.
 //
 //   node tests/web/bench_web.js SITE_DIR
 'use strict';
@@ -18,9 +20,10 @@ const readline = require('readline');
 const zlib = require('zlib');
 const { spawn } = require('child_process');
 const wp = require('./web_page');
+const browsers = require('./browsers');
 const { GamePage, sleep } = require('./game_page');
 
-const site = path.resolve(process.argv[2] || 'build-web');
+const site = path.resolve(process.argv[2] || 'build-web/site');
 const kLoads = Number(process.env.LORVANE_BENCH_LOADS || 3);
 const kTurns = Number(process.env.LORVANE_BENCH_TURNS || 20);
 
@@ -33,18 +36,23 @@ const kb = (n) => `${(n / 1024).toFixed(1)} KiB`;
 function sizes() {
   const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
   const files = ['sw.js', ...[...worker.matchAll(/^\s*'([^']+)',?$/gm)].map((m) => m[1]).filter((f) => f !== './')];
-  console.log('Transfer size: file, gzip -6 as a web server compresses it (brotli -11 beside it);');
-  console.log('PNG files are sent as they are:');
+  console.log('Transfer size: file, gzip (brotli beside it): the site\'s .gz and .br copies,');
+  console.log('or else gzip -6 and brotli -11 as a web server compresses; PNG files are sent as they are:');
   let raw = 0;
   let sent = 0;
   let sentBr = 0;
   for (const file of files) {
     const data = fs.readFileSync(path.join(site, file));
     const png = file.endsWith('.png');
-    const gz = png ? data.length : zlib.gzipSync(data, { level: 6 }).length;
-    const br = png ? data.length : zlib.brotliCompressSync(data, {
+    const copy = (suffix, compress) => {
+      const f = path.join(site, file + suffix);
+      if (fs.existsSync(f)) return fs.statSync(f).size;
+      return png ? data.length : compress().length;
+    };
+    const gz = copy('.gz', () => zlib.gzipSync(data, { level: 6 }));
+    const br = copy('.br', () => zlib.brotliCompressSync(data, {
       params: { [zlib.constants.BROTLI_PARAM_QUALITY]: 11, [zlib.constants.BROTLI_PARAM_SIZE_HINT]: data.length },
-    }).length;
+    }));
     raw += data.length;
     sent += gz;
     sentBr += br;
@@ -53,20 +61,21 @@ function sizes() {
   console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
 }
 
-async function firstBoard(browser, url) {
+async function firstBoard(engine, url) {
   const times = [];
   for (let i = 0; i < kLoads; i++) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.setViewport({ width: 1024, height: 768 });
-    const game = new GamePage(page);
-    const start = Date.now();
-    await page.goto(url, { waitUntil: 'domcontentloaded' });
-    await game.waitForWindow(120000, 0);
-    times.push(Date.now() - start);
-    await context.close();
+    const driver = await browsers.launch(engine);
+    try {
+      const game = new GamePage(driver);
+      const start = Date.now();
+      await driver.goto(url);
+      await game.waitForWindow(120000, 0);
+      times.push(Date.now() - start);
+    } finally {
+      await driver.close();
+    }
   }
-  console.log(`Navigation to the first drawn board (${kLoads} loads, nothing cached; ` +
+  console.log(`  navigation to the first drawn board (${kLoads} loads, nothing cached; ` +
               `screenshots taken in a loop, so about 0.1 s coarse): ` +
               `median ${(median(times) / 1000).toFixed(2)} s, ${times.map((t) => (t / 1000).toFixed(2)).join(' ')} s`);
 }
@@ -75,10 +84,9 @@ async function firstBoard(browser, url) {
 // at 高难度 (depth 3), then, after 悔棋, at 低难度 (depth 2). The two
 // handlings draw the same kind of turn, so their difference is the extra
 // time of the deeper search. The game goes on from the depth-2 reply.
-async function pageReplies(browser, url) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1024, height: 768 });
-  await page.goto(url, { waitUntil: 'load' });
+async function pageReplies(engine, url) {
+  const page = await browsers.launch(engine);
+  await page.goto(url);
   const game = new GamePage(page);
   await game.waitForWindow();
   await page.evaluate(() => {
@@ -104,8 +112,8 @@ async function pageReplies(browser, url) {
     await page.evaluate(() => { window.lorvaneBench = []; });
     await game.clickPoint(tx, ty);
     const shown = await game.waitForChange(rows);
-    const timing = await page.waitForFunction(() => window.lorvaneBench.length > 0 && window.lorvaneBench[0])
-      .then((h) => h.jsonValue());
+    const timing = await page.waitFor(() => window.lorvaneBench.length > 0 && window.lorvaneBench[0],
+                                      { poll: 20 });
     return { shown, timing };
   };
   const takeBack = async (shown, rows) => {
@@ -171,28 +179,32 @@ async function main() {
   console.log(`Lorvane in the browser, ${site}`);
   sizes();
   const server = await wp.serveFolder(site);
-  const { browser, close } = await wp.launchBrowser();
   try {
-    console.log(`Browser: ${await browser.version()} (headless, SwiftShader)`);
-    await firstBoard(browser, server.url);
-    const page = await pageReplies(browser, server.url);
-    const native3 = await nativeReplies(page.positions, 3);
-    const native2 = await nativeReplies(page.positions, 2);
-    const fmt = (v) => `median ${median(v).toFixed(1)} ms, max ${Math.max(...v).toFixed(1)} ms`;
-    const diff = (a, b) => a.map((t, i) => t - b[i]);
-    console.log(`Replies over the same ${page.positions.length} positions of one game:`);
-    console.log(`  native lorvane-engine search 3:            ${fmt(native3)}`);
-    console.log(`  page at 高难度, release to end of handling:  ${fmt(page.high)}`);
-    console.log(`  page at 高难度, release to next drawn frame: ${fmt(page.highDrawn)}`);
-    console.log(`  page at 低难度, release to end of handling:  ${fmt(page.low)}`);
-    const pageSearch = median(diff(page.high, page.low));
-    const nativeSearch = median(diff(native3, native2));
-    console.log(`  depth 3 over depth 2, same position: page ${pageSearch.toFixed(1)} ms, ` +
-                `native ${nativeSearch.toFixed(1)} ms (medians)`);
-    console.log(`  replies over 50 ms in the page at 高难度: ${page.high.filter((t) => t > 50).length}` +
-                ` of ${page.high.length}`);
+    for (const engine of browsers.chosenEngines()) {
+      const probe = await browsers.launch(engine);
+      const version = probe.version;
+      await probe.close();
+      console.log(`${engine}: ${version}${engine === 'chromium' ? ' (headless, SwiftShader)' : ' (on Xvfb, Mesa llvmpipe)'}`);
+      await firstBoard(engine, server.url);
+      const page = await pageReplies(engine, server.url);
+      const native3 = await nativeReplies(page.positions, 3);
+      const native2 = await nativeReplies(page.positions, 2);
+      const fmt = (v) => `median ${median(v).toFixed(1)} ms, max ${Math.max(...v).toFixed(1)} ms`;
+      const diff = (a, b) => a.map((t, i) => t - b[i]);
+      console.log(`  replies over the same ${page.positions.length} positions of one game:`);
+      console.log(`    native lorvane-engine search 3:            ${fmt(native3)}`);
+      console.log(`    page at 高难度, release to end of handling:  ${fmt(page.high)}`);
+      console.log(`    page at 高难度, release to next drawn frame: ${fmt(page.highDrawn)}`);
+      console.log(`    page at 低难度, release to end of handling:  ${fmt(page.low)}`);
+      const pageSearch = median(diff(page.high, page.low));
+      const nativeSearch = median(diff(native3, native2));
+      console.log(`    depth 3 over depth 2, same position: page ${pageSearch.toFixed(1)} ms, ` +
+                  `native ${nativeSearch.toFixed(1)} ms (medians): ` +
+                  `${(pageSearch / nativeSearch).toFixed(1)} times native`);
+      console.log(`    replies over 50 ms in the page at 高难度: ${page.high.filter((t) => t > 50).length}` +
+                  ` of ${page.high.length}`);
+    }
   } finally {
-    await close();
     await server.close();
   }
 }

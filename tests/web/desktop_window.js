@@ -8,6 +8,7 @@ const os = require('os');
 const path = require('path');
 const { spawn, execFileSync } = require('child_process');
 const wp = require('./web_page');
+const { virtualScreen } = require('./browsers');
 const { kButtons, kOptions } = require('./game_page');
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
@@ -45,18 +46,8 @@ class DesktopWindow {
   static async open() {
     const w = new DesktopWindow();
     w.dir = fs.mkdtempSync(path.join(os.tmpdir(), 'lorvane-xvfb-'));
-    // Xvfb picks a free display and names it on descriptor 3.
-    w.server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '800x640x24', '-fbdir', w.dir,
-                              '-nolisten', 'tcp'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
-    const display = await new Promise((resolve, reject) => {
-      let text = '';
-      w.server.stdio[3].on('data', (d) => {
-        text += d;
-        if (text.includes('\n')) resolve(text.trim());
-      });
-      w.server.on('exit', () => reject(new Error('Xvfb did not start')));
-    });
-    w.env = { ...process.env, DISPLAY: `:${display}`, QT_QPA_PLATFORM: 'xcb' };
+    w.screen = await virtualScreen(800, 640, ['-fbdir', w.dir]);
+    w.env = { ...process.env, DISPLAY: w.screen.display, QT_QPA_PLATFORM: 'xcb' };
     const screen = path.join(w.dir, 'Xvfb_screen0');
     w.game = spawn(path.join(wp.kRoot, process.env.BUILD || 'build', 'lorvane'), [],
                    { env: w.env, stdio: 'ignore' });
@@ -121,9 +112,12 @@ class DesktopWindow {
   }
 
   async close() {
-    if (this.game) this.game.kill();
-    if (this.server) this.server.kill();
-    await sleep(200);
+    if (this.game && this.game.exitCode === null) {
+      const exited = new Promise((r) => this.game.once('exit', r));
+      this.game.kill();
+      await exited;
+    }
+    if (this.screen) await this.screen.close();
     fs.rmSync(this.dir, { recursive: true, force: true });
   }
 }

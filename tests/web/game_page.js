@@ -1,8 +1,10 @@
 // The game window inside a page, driven like a person would: the mouse (or a
 // finger) on the points, the picture buttons, the menus and the message boxes,
-// with what the window shows read back from the page's pixels.
+// with what the window shows read back from the page's pixels. `page` is a
+// driver of browsers.js.
 'use strict';
 
+const fs = require('fs');
 const wp = require('./web_page');
 
 // Client positions of the picture buttons (Left, Top; 67 x 44) and the
@@ -30,13 +32,15 @@ class GamePage {
     const start = Date.now();
     this.area = null;
     while (Date.now() - start < timeout) {
-      this.img = await wp.screenshot(this.page);
-      this.area = wp.findClientArea(this.img);
+      // While the page is still being replaced (a reload), there may be no
+      // page to take a picture of yet.
+      this.img = await wp.screenshot(this.page).catch(() => null);
+      this.area = this.img && wp.findClientArea(this.img);
       if (this.area) return Date.now() - start;
       await sleep(poll);
     }
     const file = require('path').join(require('os').tmpdir(), 'lorvane-no-window.png');
-    await this.page.screenshot({ path: file });
+    fs.writeFileSync(file, await this.page.screenshot());
     throw new Error(`the game window did not appear on the page (last seen: ${file})`);
   }
 

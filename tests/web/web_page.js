@@ -1,7 +1,7 @@
 // What the browser tests and the benchmark share: a static server for the
-// built site, Debian's Chromium through puppeteer-core, and reading the game
-// window from the page's pixels: where the window is, which piece stands on
-// each point, and where its controls are.
+// built site, and reading the game window from the page's pixels: where the
+// window is, which piece stands on each point, and where its controls are.
+// The browsers themselves are in browsers.js.
 'use strict';
 
 const fs = require('fs');
@@ -10,7 +10,6 @@ const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
 const { PNG } = require('pngjs');
-const puppeteer = require('puppeteer-core');
 
 const kRoot = path.resolve(__dirname, '..', '..');
 const kPictures = path.join(kRoot, 'assets', 'pictures');
@@ -25,8 +24,12 @@ const kTypes = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves dir at http://127.0.0.1:<port>/ until close(); counts requests.
-function serveFolder(dir, port = 0) {
+// Serves dir at http://127.0.0.1:<port>/ until close(); counts requests. As a
+// well-set host does (web/serve.py), a file with a brotli or gzip copy beside
+// it goes out as that copy to a browser that accepts it, and every answer
+// carries its length. `options.cut`: lorvane.wasm breaks off after that share
+// of its bytes, as a failing network does.
+function serveFolder(dir, port = 0, options = {}) {
   const sockets = new Set();
   const served = { requests: 0 };
   const server = http.createServer((req, res) => {
@@ -39,8 +42,26 @@ function serveFolder(dir, port = 0) {
       res.end();
       return;
     }
-    res.writeHead(200, { 'Content-Type': kTypes[path.extname(full)] || 'application/octet-stream' });
-    fs.createReadStream(full).pipe(res);
+    const headers = { 'Content-Type': kTypes[path.extname(full)] || 'application/octet-stream',
+                      'Vary': 'Accept-Encoding' };
+    const accepted = String(req.headers['accept-encoding'] || '');
+    let body = full;
+    for (const [name, suffix] of [['br', '.br'], ['gzip', '.gz']]) {
+      if (options.plain || !accepted.includes(name) || !fs.existsSync(full + suffix)) continue;
+      headers['Content-Encoding'] = name;
+      body = full + suffix;
+      break;
+    }
+    const size = fs.statSync(body).size;
+    headers['Content-Length'] = size;
+    res.writeHead(200, headers);
+    if (options.cut && file.endsWith('.wasm')) {
+      const stream = fs.createReadStream(body, { end: Math.floor(size * options.cut) });
+      stream.pipe(res, { end: false });
+      stream.on('end', () => setTimeout(() => res.destroy(), 100));
+      return;
+    }
+    fs.createReadStream(body).pipe(res);
   });
   server.on('connection', (s) => { sockets.add(s); s.on('close', () => sockets.delete(s)); });
   return new Promise((resolve) => {
@@ -53,26 +74,6 @@ function serveFolder(dir, port = 0) {
       resolve(served);
     });
   });
-}
-
-// --- the browser
-
-async function launchBrowser() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lorvane-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    defaultViewport: { width: 1024, height: 768 },
-    args: ['--no-sandbox', '--use-gl=swiftshader', '--enable-unsafe-swiftshader',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           '--no-first-run', '--no-default-browser-check', '--lang=zh-CN'],
-  });
-  const close = async () => {
-    await browser.close();
-    fs.rmSync(profile, { recursive: true, force: true });
-  };
-  return { browser, close };
 }
 
 // --- pictures
@@ -370,7 +371,7 @@ function movesKeepingTheGeneral(rows, moves) {
 
 module.exports = {
   movesKeepingTheGeneral,
-  kRoot, serveFolder, launchBrowser, readPng, screenshot, findClientArea, ClientArea,
+  kRoot, serveFolder, readPng, screenshot, findClientArea, ClientArea,
   readBoard, pointLeft, pointTop, kInitialRows, toFen, parseIccs, toIccs, applyMove,
   movePlayedBetween, engineLines, kEngineTool, listDifference,
 };
