@@ -6,8 +6,8 @@
 #
 # With --tools it also installs what the hand-run tools need: XBoard, its
 # UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in the
-# README, the accessibility stack for tools/atspi_check.sh, and optipng for
-# recompressing redrawn pictures (assets/README.md).
+# README, the accessibility stack for tools/atspi_check.sh, and optipng and
+# zopfli for recompressing redrawn pictures (assets/README.md).
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
 # With --web: emscripten, brotli, Chromium, Firefox, WebKit's MiniBrowser with
@@ -53,6 +53,7 @@ TOOL_PACKAGES="
   python3-pyatspi
   imagemagick
   optipng
+  zopfli
 "
 
 # Fetching and building Qt from Debian's source package.
