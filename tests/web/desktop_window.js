@@ -93,11 +93,21 @@ class DesktopWindow {
     await this.clickAt(...kOptions[name]);
   }
 
-  // Waits until the board shows `expected`.
+  // Waits until the board shows `expected` and the window has stopped
+  // changing: the move lists lay out their lines a moment after the board is
+  // drawn, later still on a busy machine.
   async waitForBoard(expected, what) {
     for (let i = 0; i < 100; i++) {
       this.img = readXwd(this.screenFile);
-      if (wp.readBoard(this.img, this.area).join('/') === expected.join('/')) return;
+      if (wp.readBoard(this.img, this.area).join('/') === expected.join('/')) {
+        for (let still = 0; still < 3 && i < 100; i++) {
+          await sleep(100);
+          const again = readXwd(this.screenFile);
+          still = again.data.equals(this.img.data) ? still + 1 : 0;
+          this.img = again;
+        }
+        return;
+      }
       await sleep(50);
     }
     throw new Error(`the desktop window does not show ${expected.join('/')} ${what}`);
