@@ -36,26 +36,61 @@ common="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
   -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_sql_sqlite=OFF"
 
+# Parts of Core and Gui the game never touches: the other item models, the
+# undo framework, text formats other than plain and HTML, image formats other
+# than PNG, animations, pictures, PDF, the tray, processes, shared memory,
+# translations, other calendars, gestures and XML streams.
+cut="standarditemmodel sortfilterproxymodel transposeproxymodel
+  concatenatetablesproxymodel undocommand undostack undogroup
+  textmarkdownreader textmarkdownwriter textodfwriter movie picture pdf
+  systemtrayicon imageformatplugin ico imageformat_bmp imageformat_ppm
+  imageformat_xbm raster_fp desktopservices process systemsemaphore
+  sharedmemory translation jalalicalendar hijricalendar islamiccivilcalendar
+  sha3_fast gestures xmlstream xmlstreamreader xmlstreamwriter"
+# The widgets and dialogs the game does not show. Only the browser build drops
+# them: on Windows the game's style (windowsvista) includes the headers of
+# nearly every widget, so there the widget set stays whole, and with it the
+# models its combo box and file dialog are built on.
+cut_widgets="treewidget tablewidget treeview tableview columnview
+  datawidgetmapper commandlinkbutton datetimeedit calendarwidget textbrowser
+  textedit syntaxhighlighter splashscreen splitter formlayout lcdnumber
+  lineedit spinbox combobox fontcombobox tabbar tabwidget stackedwidget
+  toolbox dockwidget mdiarea statusbar progressbar dial graphicsview
+  graphicseffect sizegrip keysequenceedit colordialog filedialog fontdialog
+  progressdialog inputdialog errormessage wizard completer fscompleter
+  undoview scroller style_stylesheet validator"
+off() { for f in "$@"; do printf -- ' -DFEATURE_%s=OFF' "$f"; done; }
+
 case "$target" in
   windows)
     # Debian's source has no wintab headers, so no tablet events; the game
     # draws with QPainter only, so no OpenGL (and no dynamic OpenGL loader).
     options="$common -DCMAKE_TOOLCHAIN_FILE=$here/packaging/windows/mingw-w64.cmake
-      -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF"
+      -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
+      -DFEATURE_optimize_size=ON
+      $(off $(echo "$cut" | sed 's/standarditemmodel//; s/sortfilterproxymodel//'))"
     ;;
   wasm)
     # The wasm platform plugin draws through OpenGL, so it stays on. Asyncify
     # lets a modal message box wait inside the click that opened it.
     options="$common -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
       -DFEATURE_thread=OFF -DFEATURE_testlib=OFF
-      -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1"
+      -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1
+      -DFEATURE_optimize_size=ON -DFEATURE_mimetype_database=OFF
+      $(off $cut $cut_widgets)"
     # Debian's node does not search Debian's node modules (emcc needs acorn).
     export NODE_PATH=/usr/share/nodejs
     ;;
   *) echo "usage: $0 windows|wasm" >&2; exit 2 ;;
 esac
 
-key=$(printf '%s\n%s\n' "$debver" "$options" | sed "s|$here|.|g" | sha1sum | cut -c1-10)
+# The fonts of Qt's browser platform are cut down to the game's characters,
+# so their list is part of that build's key.
+fonts_key=""
+if [ "$target" = wasm ]; then
+  fonts_key="fonts $(sha1sum < "$here/assets/fonts/chars.txt" | cut -c1-40)"
+fi
+key=$(printf '%s\n%s\n%s\n' "$debver" "$options" "$fonts_key" | sed "s|$here|.|g" | sha1sum | cut -c1-10)
 prefix="$cache/qt-$qtver-$target-$key"
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
@@ -111,6 +146,37 @@ cmake --build "$build" -j "$jobs" > "$cache/build-$target.log" 2>&1 || {
   exit 1
 }
 cmake --install "$build" > "$cache/install-$target.log" 2>&1
+
+# Qt's browser platform embeds three fonts, DejaVu Sans, DejaVu Sans Mono and
+# Bitstream Vera Sans (1 MB), for every text no font of the program covers.
+# The game's texts use only the characters of assets/fonts/chars.txt, so the
+# DejaVu fonts keep those, Latin-1 and the punctuation block, each with its
+# glyphs, hinting, names and layout tables whole: every text of the game draws
+# as before. Vera's licence allows no change under its name; it stays whole.
+if [ "$target" = wasm ]; then
+  fonts="$qtsrc/src/3rdparty/wasm"
+  cut_fonts="$build/game-fonts"
+  mkdir -p "$cut_fonts"
+  for font in DejaVuSans DejaVuSansMono; do
+    pyftsubset "$fonts/$font.ttf" --output-file="$cut_fonts/$font.ttf" \
+      --text-file="$here/assets/fonts/chars.txt" --unicodes=U+0020-007E,U+00A0-00FF,U+2000-206F \
+      --layout-features='*' --glyph-names --symbol-cmap --legacy-cmap --notdef-glyph \
+      --notdef-outline --recommended-glyphs --name-IDs='*' --name-legacy \
+      --name-languages='*' --drop-tables= --hinting
+  done
+  cp "$fonts/Vera.ttf" "$cut_fonts/"
+  {
+    echo '<RCC><qresource prefix="/fonts">'
+    for font in DejaVuSansMono Vera DejaVuSans; do
+      echo "<file alias=\"$font.ttf\">$cut_fonts/$font.ttf</file>"
+    done
+    echo '</qresource></RCC>'
+  } > "$cut_fonts/wasmfonts.qrc"
+  /usr/lib/qt6/libexec/rcc --no-compress -name wasmfonts "$cut_fonts/wasmfonts.qrc" \
+    -o "$cut_fonts/qrc_wasmfonts.cpp"
+  em++ -std=c++17 -Os -c "$cut_fonts/qrc_wasmfonts.cpp" \
+    -o "$prefix/lib/objects-Release/QWasmIntegrationPlugin_resources_1/.rcc/qrc_wasmfonts.cpp.o"
+fi
 echo "Qt $qtver for $target built in $(( ($(date +%s) - start) / 60 )) min" >&2
 rm -rf "$build"
 touch "$prefix/.complete"

@@ -27,6 +27,20 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+# Each stretch of the check runs its programs on one Wine server, started
+# before them and kept up until the stretch ends: a program that starts just
+# as a server is ending fails at once. Wine's services start with the
+# server's first program; they are started here, away from the pipes of the
+# programs checked below.
+server_up() {
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+# Ends the stretch's server with all its programs, writing the registry out.
+server_down() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+}
 
 export WINEPREFIX="$work/wine" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -48,8 +62,8 @@ crlf=$(grep -c "$(printf '\r')\$" "$work/README.txt" || true)
 # --- silent install
 wineboot --init >/dev/null 2>&1
 wineserver -w
+server_up
 wine "$setup" /S
-wineserver -w
 dir="$WINEPREFIX/drive_c/Program Files/Lorvane"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Lorvane 中国象棋.lnk"
 desktop="$WINEPREFIX/drive_c/users/Public/Desktop/Lorvane 中国象棋.lnk"
@@ -89,8 +103,8 @@ export DISPLAY=":$(cat "$work/display")"
 pct=100
 start_game() {
   pct=$1
-  wineserver -k 2>/dev/null || true
-  wineserver -w
+  server_down
+  server_up
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f \
     >/dev/null 2>&1
   wine "$dir/Lorvane.exe" >/dev/null 2>&1 &
@@ -161,10 +175,11 @@ for scaled in 125 150 200; do
   shot "$work/scaled-$scaled.png"
   above "$(green "$work/scaled-$scaled.png" 7 7)" 0.03 || fail "click not on the cannon at $scaled%"
 done
-wineserver -k
-wineserver -w
+server_down
 
-# --- silent uninstall: nothing of ours is left
+# --- silent uninstall: nothing of ours is left. The uninstaller hands over to
+# a copy of itself and ends at once; the copy is waited for with the server
+# it runs on, which ends after it.
 wine "$dir/uninstall.exe" /S
 wineserver -w
 left=$(find "$WINEPREFIX/drive_c" -iname '*lorvane*' 2>/dev/null)
