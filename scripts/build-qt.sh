@@ -36,22 +36,23 @@ common="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
   -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_sql_sqlite=OFF"
 
-# Parts of Core and Gui the game never touches: the other item models, the
-# undo framework, text formats other than plain and HTML, image formats other
-# than PNG, animations, pictures, PDF, the tray, processes, shared memory,
-# translations, other calendars, gestures and XML streams.
-cut="standarditemmodel sortfilterproxymodel transposeproxymodel
-  concatenatetablesproxymodel undocommand undostack undogroup
+# Parts of Core and Gui the game never touches: item models it does not use,
+# the undo framework, text formats other than plain and HTML, image formats
+# other than PNG, animations, pictures, PDF, the tray, processes, shared
+# memory, translations, other calendars, gestures and XML streams.
+cut="transposeproxymodel concatenatetablesproxymodel undocommand undostack undogroup
   textmarkdownreader textmarkdownwriter textodfwriter movie picture pdf
   systemtrayicon imageformatplugin ico imageformat_bmp imageformat_ppm
   imageformat_xbm raster_fp desktopservices process systemsemaphore
   sharedmemory translation jalalicalendar hijricalendar islamiccivilcalendar
   sha3_fast gestures xmlstream xmlstreamreader xmlstreamwriter"
-# The widgets and dialogs the game does not show. Only the browser build drops
-# them: on Windows the game's style (windowsvista) includes the headers of
-# nearly every widget, so there the widget set stays whole, and with it the
-# models its combo box and file dialog are built on.
-cut_widgets="treewidget tablewidget treeview tableview columnview
+# The widgets and dialogs the game does not show, and the models only they are
+# built on. Only the browser build drops them: on Windows the game's style
+# (windowsvista) includes the headers of nearly every widget, so there the
+# widget set stays whole, and with it the models of its combo box and file
+# dialog.
+cut_widgets="standarditemmodel sortfilterproxymodel
+  treewidget tablewidget treeview tableview columnview
   datawidgetmapper commandlinkbutton datetimeedit calendarwidget textbrowser
   textedit syntaxhighlighter splashscreen splitter formlayout lcdnumber
   lineedit spinbox combobox fontcombobox tabbar tabwidget stackedwidget
@@ -68,7 +69,7 @@ case "$target" in
     options="$common -DCMAKE_TOOLCHAIN_FILE=$here/packaging/windows/mingw-w64.cmake
       -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
       -DFEATURE_optimize_size=ON
-      $(off $(echo "$cut" | sed 's/standarditemmodel//; s/sortfilterproxymodel//'))"
+      $(off $cut)"
     ;;
   wasm)
     # The wasm platform plugin draws through OpenGL, so it stays on. Asyncify

@@ -99,18 +99,21 @@ class DesktopWindow {
   async waitForBoard(expected, what) {
     for (let i = 0; i < 100; i++) {
       this.img = readXwd(this.screenFile);
-      if (wp.readBoard(this.img, this.area).join('/') === expected.join('/')) {
-        for (let still = 0; still < 3 && i < 100; i++) {
-          await sleep(100);
-          const again = readXwd(this.screenFile);
-          still = again.data.equals(this.img.data) ? still + 1 : 0;
-          this.img = again;
-        }
-        return;
-      }
+      if (wp.readBoard(this.img, this.area).join('/') === expected.join('/')) return this.waitUntilStill();
       await sleep(50);
     }
     throw new Error(`the desktop window does not show ${expected.join('/')} ${what}`);
+  }
+
+  // Reads the screen until three reads 100 ms apart have shown the same
+  // picture (for at most 5 s).
+  async waitUntilStill() {
+    for (let still = 0, i = 0; still < 3 && i < 50; i++) {
+      await sleep(100);
+      const again = readXwd(this.screenFile);
+      still = again.data.equals(this.img.data) ? still + 1 : 0;
+      this.img = again;
+    }
   }
 
   // Plays a move and waits until the board shows it and the reply.
