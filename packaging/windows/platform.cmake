@@ -29,29 +29,31 @@ function(lorvane_tests_share_wine_server)
   add_test(NAME wine_server_stop COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --stop-server)
   set_tests_properties(wine_server_start PROPERTIES FIXTURES_SETUP wine_server)
   set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_server)
-  lorvane_require_wine_server(${CMAKE_SOURCE_DIR})
+  add_test(NAME wine_server_shared
+           COMMAND ${CMAKE_COMMAND} -DCTEST=${CMAKE_CTEST_COMMAND}
+                   -P ${CMAKE_SOURCE_DIR}/packaging/windows/check_wine_fixture.cmake)
+  lorvane_tests_of(tests ${CMAKE_SOURCE_DIR})
+  list(REMOVE_ITEM tests wine_server_start wine_server_stop wine_server_shared windows_install)
+  set(names "")
+  foreach(test IN LISTS tests)
+    string(APPEND names " [==[${test}]==]")
+  endforeach()
+  # CTest reads a folder's include files before the folder's own tests, and
+  # the folders in the order they were added; so the file that gives the
+  # tests their fixture is read with the last folder, packaging/windows,
+  # whose only test (windows_install) is not among them.
+  set(file ${CMAKE_BINARY_DIR}/wine_server_tests.cmake)
+  file(WRITE ${file} "set_tests_properties(${names} PROPERTIES FIXTURES_REQUIRED wine_server)\n")
+  set_property(DIRECTORY ${CMAKE_SOURCE_DIR}/packaging/windows APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()
 
-# The tests of DIR and its subfolders require the server, except the fixture's
-# own and windows_install, which makes a prefix of its own. A test's
-# properties can only be set in its own folder, so each folder's tests are
-# given them by a file that CTest reads with the folder's tests.
-function(lorvane_require_wine_server dir)
+# The tests added by add_test() in DIR and its subfolders.
+function(lorvane_tests_of out dir)
   get_property(tests DIRECTORY ${dir} PROPERTY TESTS)
-  list(REMOVE_ITEM tests wine_server_start wine_server_stop windows_install)
-  if(tests)
-    get_property(binary_dir DIRECTORY ${dir} PROPERTY BINARY_DIR)
-    set(names "")
-    foreach(test IN LISTS tests)
-      string(APPEND names " [==[${test}]==]")
-    endforeach()
-    file(WRITE ${binary_dir}/wine_server_tests.cmake
-         "set_tests_properties(${names} PROPERTIES FIXTURES_REQUIRED wine_server)\n")
-    set_property(DIRECTORY ${dir} APPEND PROPERTY TEST_INCLUDE_FILES
-                 ${binary_dir}/wine_server_tests.cmake)
-  endif()
   get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
   foreach(subdir IN LISTS subdirs)
-    lorvane_require_wine_server(${subdir})
+    lorvane_tests_of(more ${subdir})
+    list(APPEND tests ${more})
   endforeach()
+  set(${out} ${tests} PARENT_SCOPE)
 endfunction()
