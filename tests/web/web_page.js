@@ -24,17 +24,21 @@ const kTypes = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves dir at http://127.0.0.1:<port>/ until close(); counts requests. As a
+// Serves dir at http://127.0.0.1:<port>/ until close(); counts requests and
+// records the files asked for. As a
 // well-set host does (web/serve.py), a file with a brotli or gzip copy beside
 // it goes out as that copy to a browser that accepts it, and every answer
-// carries its length. `options.cut`: lorvane.wasm breaks off after that share
+// carries its length. `options.cut`: lorvane.wasm stops after that share
 // of its bytes, as a failing network does.
 function serveFolder(dir, port = 0, options = {}) {
   const sockets = new Set();
-  const served = { requests: 0 };
+  const served = { requests: 0, files: new Set() };
+  const held = new Set();
+  served.cut = () => { for (const res of held) res.destroy(); held.clear(); };
   const server = http.createServer((req, res) => {
     served.requests++;
     let file = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    served.files.add(file);
     if (file.endsWith('/')) file += 'index.html';
     const full = path.join(dir, path.normalize(file));
     if (!full.startsWith(dir) || !fs.existsSync(full) || !fs.statSync(full).isFile()) {
@@ -56,9 +60,12 @@ function serveFolder(dir, port = 0, options = {}) {
     headers['Content-Length'] = size;
     res.writeHead(200, headers);
     if (options.cut && file.endsWith('.wasm')) {
+      // The share is sent and the answer then waits, unfinished, until
+      // cut() breaks it off: the page has by then had all that was sent (a
+      // browser drops what it has not yet read when a connection breaks).
       const stream = fs.createReadStream(body, { end: Math.floor(size * options.cut) });
       stream.pipe(res, { end: false });
-      stream.on('end', () => setTimeout(() => res.destroy(), 100));
+      held.add(res);
       return;
     }
     fs.createReadStream(body).pipe(res);
