@@ -86,10 +86,11 @@ case "$target" in
 esac
 
 # The fonts of Qt's browser platform are cut down to the game's characters,
-# so their list is part of that build's key.
+# so their list is part of that build's key, and the widget styles' pictures
+# are left out (below).
 fonts_key=""
 if [ "$target" = wasm ]; then
-  fonts_key="fonts $(sha1sum < "$here/assets/fonts/chars.txt" | cut -c1-40)"
+  fonts_key="fonts $(sha1sum < "$here/assets/fonts/chars.txt" | cut -c1-40) no-style-pictures"
 fi
 key=$(printf '%s\n%s\n%s\n' "$debver" "$options" "$fonts_key" | sed "s|$here|.|g" | sha1sum | cut -c1-10)
 prefix="$cache/qt-$qtver-$target-$key"
@@ -177,6 +178,20 @@ if [ "$target" = wasm ]; then
     -o "$cut_fonts/qrc_wasmfonts.cpp"
   em++ -std=c++17 -Os -c "$cut_fonts/qrc_wasmfonts.cpp" \
     -o "$prefix/lib/objects-Release/QWasmIntegrationPlugin_resources_1/.rcc/qrc_wasmfonts.cpp.o"
+
+  # Qt's widget styles embed 216 pictures (360 KB) for the standard icons of
+  # file dialogs, tool bars, docks, media players and the buttons of dialogs
+  # that show icons. The game's window and boxes show none of them (its boxes
+  # have no icon and their buttons none; the browser's title bars draw their
+  # own), so both resources are rebuilt empty, under their own names.
+  for res in qstyle qstyle1; do
+    object=$(find "$prefix/lib/objects-Release" -path "*/.rcc/qrc_$res.cpp.o")
+    [ -n "$object" ] || { echo "qrc_$res.cpp.o not found in $prefix" >&2; exit 1; }
+    echo '<RCC><qresource prefix="/unused"></qresource></RCC>' > "$cut_fonts/$res.qrc"
+    /usr/lib/qt6/libexec/rcc -name "$res" "$cut_fonts/$res.qrc" -o "$cut_fonts/qrc_$res.cpp" \
+      2>> "$cache/install-$target.log"
+    em++ -std=c++17 -Os -c "$cut_fonts/qrc_$res.cpp" -o "$object"
+  done
 fi
 echo "Qt $qtver for $target built in $(( ($(date +%s) - start) / 60 )) min" >&2
 rm -rf "$build"
