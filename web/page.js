@@ -81,19 +81,23 @@
 
   // --- the program's download, shown as it goes
 
-  // The size the download will reach, or 0 when it is not known.
-  function programSize(response) {
-    if (kProgramBytes > 0) return kProgramBytes;
-    const encoding = response.headers.get('Content-Encoding');
-    const length = Number(response.headers.get('Content-Length'));
-    return (!encoding || encoding === 'identity') && length > 0 ? length : 0;
-  }
+  // A screen of more than one device pixel to the pixel shows the pictures
+  // drawn at twice their size, which come in a file of their own
+  // (pictures@2x.rcc, of kDoubledPicturesBytes bytes), fetched beside the
+  // program; an ordinary screen never downloads them.
+  const kDoubledPicturesBytes = @LORVANE_DOUBLED_PICTURES_BYTES@;
+  const doubledPictures = (window.devicePixelRatio || 1) > 1;
+
+  // What has come of the downloads, and what they will reach (0 when that is
+  // not known).
+  let loaded = 0;
+  let total = 0;
 
   // The line above the bar changes in steps of 5 %, or of a megabyte when the
   // size is not known, so that a screen reader hears a few steps, not every
   // piece of the download; the bar itself follows every piece.
   let shownStep = -1;
-  function showDownload(loaded, total) {
+  function showDownload() {
     progress.hidden = false;
     let text;
     let step;
@@ -120,7 +124,7 @@
 
   // A download that the network broke off.
   class NetworkCut extends Error {
-    constructor(loaded, total) {
+    constructor() {
       super('network');
       this.loaded = loaded;
       this.total = total;
@@ -136,63 +140,99 @@
         '请检查网络连接，然后重新开始。', true);
   }
 
-  // Fetches lorvane.wasm and compiles it while it arrives, counting what has
-  // come; resolves to the instantiated program.
-  async function loadProgram(imports) {
+  async function fetchFile(file) {
     let response;
     try {
-      response = await fetch('lorvane.wasm', { credentials: 'same-origin' });
+      response = await fetch(file, { credentials: 'same-origin' });
     } catch (e) {
-      throw new NetworkCut(0, 0);
+      throw new NetworkCut();
     }
-    if (!response.ok) throw new Error(`lorvane.wasm: ${response.status} ${response.statusText}`);
-    const total = programSize(response);
-    let loaded = 0;
-    showDownload(0, total);
-    if (!response.body || typeof ReadableStream !== 'function') {
-      const bytes = await response.arrayBuffer().catch(() => { throw new NetworkCut(0, total); });
-      showDownloaded();
-      return WebAssembly.instantiate(bytes, imports);
-    }
+    if (!response.ok) throw new Error(`${file}: ${response.status} ${response.statusText}`);
+    return response;
+  }
+
+  // The response's body as a stream that counts what comes; `cut.error`
+  // is set when the network breaks it off, or when it ends short of `size`.
+  function counted(response, size, cut) {
     const reader = response.body.getReader();
-    let cut = null;
-    const counted = new ReadableStream({
+    let own = 0;
+    return new ReadableStream({
       async pull(controller) {
         let piece;
         try {
           piece = await reader.read();
         } catch (e) {
-          // What came is compiled no further: the program is incomplete.
-          cut = new NetworkCut(loaded, total);
+          // What came is used no further: the file is incomplete.
+          cut.error = new NetworkCut();
           controller.close();
           return;
         }
         if (piece.done) {
-          // A connection closed early without an error: a cut, if what came
-          // does not compile.
-          if (total > 0 && loaded < total) cut = new NetworkCut(loaded, total);
-          showDownloaded();
+          // A connection closed early without an error.
+          if (size > 0 && own < size) cut.error = new NetworkCut();
           controller.close();
           return;
         }
+        own += piece.value.byteLength;
         loaded += piece.value.byteLength;
-        showDownload(loaded, total);
+        showDownload();
         controller.enqueue(piece.value);
       },
     });
+  }
+
+  // Fetches the doubled pictures; resolves to their bytes.
+  async function loadDoubledPictures() {
+    const response = await fetchFile('pictures@2x.rcc');
+    if (!response.body || typeof ReadableStream !== 'function') {
+      return response.arrayBuffer().catch(() => { throw new NetworkCut(); });
+    }
+    const cut = {};
+    const bytes = await new Response(counted(response, kDoubledPicturesBytes, cut)).arrayBuffer();
+    if (cut.error) throw cut.error;
+    return bytes;
+  }
+
+  // Fetches lorvane.wasm and compiles it while it arrives, counting what has
+  // come; resolves to the instantiated program.
+  async function loadProgram(imports) {
+    const response = await fetchFile('lorvane.wasm');
+    showDownload();
+    if (!response.body || typeof ReadableStream !== 'function') {
+      const bytes = await response.arrayBuffer().catch(() => { throw new NetworkCut(); });
+      return WebAssembly.instantiate(bytes, imports);
+    }
+    const cut = {};
+    const stream = counted(response, kProgramBytes, cut);
     try {
       if (typeof WebAssembly.instantiateStreaming === 'function') {
         return await WebAssembly.instantiateStreaming(
-          new Response(counted, { headers: { 'Content-Type': 'application/wasm' } }), imports);
+          new Response(stream, { headers: { 'Content-Type': 'application/wasm' } }), imports);
       }
-      const bytes = await new Response(counted).arrayBuffer();
+      const bytes = await new Response(stream).arrayBuffer();
       return await WebAssembly.instantiate(bytes, imports);
     } catch (e) {
       // A program that does not compile came incomplete or damaged: a
       // host that sends it compressed does not say how large it is.
-      if (!cut && e instanceof WebAssembly.CompileError) cut = new NetworkCut(loaded, total);
-      throw cut || e;
+      if (!cut.error && e instanceof WebAssembly.CompileError) cut.error = new NetworkCut();
+      throw cut.error || e;
     }
+  }
+
+  // The program and, on such a screen, the doubled pictures, fetched side by
+  // side; the pictures are handed to the program (which registers them before
+  // the window is made) with its instance.
+  async function loadAll(imports, config) {
+    if (kProgramBytes > 0) total = kProgramBytes + (doubledPictures ? kDoubledPicturesBytes : 0);
+    const pictures = doubledPictures ? loadDoubledPictures() : Promise.resolve(null);
+    // Either download failing ends both; the other's rejection is then seen.
+    pictures.catch(() => {});
+    const result = await loadProgram(imports);
+    config.lorvaneDoubledPictures = await pictures;
+    showDownloaded();
+    // Marks on the page's timeline, for anyone measuring the start.
+    performance.mark('lorvane-compiled');
+    return result;
   }
 
   function start() {
@@ -204,7 +244,7 @@
       printErr: (text) => console.warn(text),
       // The program's download, with its progress on the page.
       instantiateWasm: (imports, receive) => {
-        loadProgram(imports).then(
+        loadAll(imports, config).then(
           (result) => receive(result.instance, result.module),
           (error) => {
             ended = true;
@@ -214,6 +254,8 @@
         return {};
       },
       postRun: [() => {
+        // The window has been made and shown.
+        performance.mark('lorvane-running');
         // The window is drawn on the next frames; the notice stays until then.
         requestAnimationFrame(() => requestAnimationFrame(() => {
           if (!ended) notice.hidden = true;

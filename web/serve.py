@@ -28,6 +28,7 @@ TYPES = {
     '.webmanifest': 'application/manifest+json',
     '.png': 'image/png',
     '.svg': 'image/svg+xml',
+    '.rcc': 'application/octet-stream',
 }
 # The encodings the site has copies for, in the order they are preferred.
 ENCODINGS = (('br', '.br'), ('gzip', '.gz'))

@@ -22,6 +22,11 @@
 // and Space went to a window that refuses them while the box waited. The
 // focus is handed back to the box whenever it lands on a window it blocks.
 //
+// On a screen of more than one device pixel to the pixel, the page fetches
+// the doubled pictures (pictures@2x.rcc) beside the program and hands them
+// over before the program starts; they are registered before the window is
+// made, so that it finds them where the desktop build embeds them.
+//
 // A program in a tab cannot close the tab. When the game window goes away
 // (退出 hides it, and so does closing it) the program ends, and the page,
 // told by the runtime, says so and offers to start again.
@@ -29,6 +34,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
+#include <QResource>
 #include <QWindow>
 #include <QtCore/private/qabstracteventdispatcher_p.h>
 #include <QtCore/private/qeventdispatcher_wasm_p.h>
@@ -36,6 +42,16 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
+
+// The doubled pictures the page fetched (Module.lorvaneDoubledPictures, an
+// ArrayBuffer), or none.
+EM_JS(int, DoubledPicturesSize, (), {
+  return Module.lorvaneDoubledPictures ? Module.lorvaneDoubledPictures.byteLength : 0;
+});
+EM_JS(void, TakeDoubledPictures, (unsigned char* to), {
+  HEAPU8.set(new Uint8Array(Module.lorvaneDoubledPictures), to);
+  Module.lorvaneDoubledPictures = null;
+});
 
 // Qt's own suspension of the main thread, in its event dispatcher: returns
 // once an event has woken the dispatcher.
@@ -103,7 +119,18 @@ void KeepFocusWithModalBox(QWindow* window) {
   box->requestActivate();
 }
 
+void RegisterDoubledPictures() {
+  const int size = DoubledPicturesSize();
+  if (size <= 0) return;
+  // Kept for as long as the program runs, as the resources point into it.
+  auto* data = new unsigned char[size];
+  TakeDoubledPictures(data);
+  if (!QResource::registerResource(data))
+    qWarning("pictures@2x.rcc is not a resource file; the pictures are drawn at their own size");
+}
+
 void StartWebSession() {
+  RegisterDoubledPictures();
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPointSizeF(9);
   QApplication::setFont(font);

@@ -35,15 +35,22 @@ const kb = (n) => `${(n / 1024).toFixed(1)} KiB`;
 
 function sizes() {
   const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
-  const files = ['sw.js', ...[...worker.matchAll(/^\s*'([^']+)',?$/gm)].map((m) => m[1]).filter((f) => f !== './')];
+  const listed = (name) => [...worker.match(new RegExp(`const ${name} = \\[([^\\]]*)\\]`))[1]
+    .matchAll(/'([^']+)'/g)].map((m) => m[1]).filter((f) => f !== './');
+  const files = ['sw.js', ...listed('kFiles')];
+  const kept = listed('kKept');
   console.log('Transfer size: file, gzip (brotli beside it): the site\'s .gz and .br copies,');
-  console.log('or else gzip -6 and brotli -11 as a web server compresses; PNG files are sent as they are:');
+  console.log('or else gzip -6 and brotli -11 as a web server compresses; pictures are sent as they are:');
   let raw = 0;
   let sent = 0;
   let sentBr = 0;
-  for (const file of files) {
+  for (const file of [...files, ...kept]) {
+    if (file === kept[0]) {
+      console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
+      console.log('  and on a screen of more than one device pixel to the pixel:');
+    }
     const data = fs.readFileSync(path.join(site, file));
-    const png = file.endsWith('.png');
+    const png = /\.(png|rcc)$/.test(file);
     const copy = (suffix, compress) => {
       const f = path.join(site, file + suffix);
       if (fs.existsSync(f)) return fs.statSync(f).size;
@@ -58,11 +65,12 @@ function sizes() {
     sentBr += br;
     console.log(`  ${file.padEnd(24)} ${kb(data.length).padStart(12)} -> ${kb(gz).padStart(12)} (${kb(br)})`);
   }
-  console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
+  console.log(`  ${'total there'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
 }
 
 async function firstBoard(engine, url) {
   const times = [];
+  const marks = { 'lorvane-compiled': [], 'lorvane-running': [] };
   for (let i = 0; i < kLoads; i++) {
     const driver = await browsers.launch(engine);
     try {
@@ -71,13 +79,20 @@ async function firstBoard(engine, url) {
       await driver.goto(url);
       await game.waitForWindow(120000, 0);
       times.push(Date.now() - start);
+      // The page's own marks, from the start of the navigation.
+      const seen = await driver.evaluate(() => performance.getEntriesByType('mark')
+        .map((m) => [m.name, m.startTime]));
+      for (const [name, at] of seen) if (marks[name]) marks[name].push(at);
     } finally {
       await driver.close();
     }
   }
+  const s = (v) => (v.length ? `${(median(v) / 1000).toFixed(2)} s` : 'not marked');
   console.log(`  navigation to the first drawn board (${kLoads} loads, nothing cached; ` +
               `screenshots taken in a loop, so about 0.1 s coarse): ` +
               `median ${(median(times) / 1000).toFixed(2)} s, ${times.map((t) => (t / 1000).toFixed(2)).join(' ')} s`);
+  console.log(`    of which: program downloaded and compiled ${s(marks['lorvane-compiled'])}, ` +
+              `window made and shown ${s(marks['lorvane-running'])} (medians)`);
 }
 
 // Times the replies of one game, each position answered twice in the page:

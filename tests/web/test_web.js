@@ -400,6 +400,10 @@ async function chromiumOnly(rand) {
     expectRows(rows, wp.kInitialRows, 'the phone shows the opening position');
     for (let turn = 0; turn < 2; turn++) rows = await playTurn(mobile, rows, chooseMove(rows, rand), 2);
     fs.writeFileSync(path.join(shots, 'phone.png'), await phone.screenshot());
+    // Only a screen of more than one device pixel to the pixel fetches the
+    // doubled pictures.
+    expect(phoneServer.files.has('/pictures@2x.rcc') && !server.files.has('/pictures@2x.rcc'),
+           'the doubled pictures were not fetched by the phone alone');
     const errors = [...phoneErrors, ...await phoneDriver.errors(), ...await driver.errors()];
     expect(errors.length === 0, `errors on the page: ${errors.join('; ')}`);
     ok(`chromium: on a 412 x 915 phone screen the window fits (${(mobile.area.scale / 2).toFixed(2)}:1) and taps play`);
