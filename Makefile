@@ -107,21 +107,14 @@ WEB_ENV   = NODE_PATH=/usr/share/nodejs EMSDK=$(WEB_EMSDK) EMSCRIPTEN=/usr/share
 WEB_TOOLS ?= $(WEB_BUILD)-tools
 WEB_NODE  = $(WEB_TOOLS)/node_modules
 
-.PHONY: web web-emsdk web-qt serve-web test-web bench-web web-test-tools
+.PHONY: web serve-web test-web bench-web web-test-tools
 
-web-emsdk:
+web:
 	@./scripts/install-deps.sh --web
 	@mkdir -p $(WEB_EMSDK)/emscripten
 	@ln -sfn /usr/bin/emcc $(WEB_EMSDK)/emscripten/emcc
 	@ln -sfn /usr/share/emscripten/cmake $(WEB_EMSDK)/emscripten/cmake
 	@echo "EMSCRIPTEN_ROOT = 'emscripten'" > $(WEB_EMSDK)/.emscripten
-
-# Qt for WebAssembly alone, the first step of `make web` (.ci/run builds it
-# beside the other tests).
-web-qt: web-emsdk
-	@$(WEB_ENV) ./scripts/build-qt.sh wasm | tail -n 1
-
-web: web-emsdk
 	@qt=$$($(WEB_ENV) ./scripts/build-qt.sh wasm) && qt=$$(echo "$$qt" | tail -n 1) && \
 	  if [ ! -f $(WEB_BUILD)/build.ninja ]; then \
 	    $(WEB_ENV) cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
