@@ -73,7 +73,14 @@
   // the game also starts without a network.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     window.addEventListener('load', () => {
-      navigator.serviceWorker.register('sw.js').catch(() => {});
+      navigator.serviceWorker.register('sw.js')
+        .then(() => navigator.serviceWorker.ready)
+        .then((registration) => {
+          // The doubled pictures, fetched before the worker was there on a
+          // first visit, are kept too, for the next start without a network.
+          if (doubledPictures) registration.active.postMessage({ keep: 'pictures@2x.rcc' });
+        })
+        .catch(() => {});
     });
   }
 

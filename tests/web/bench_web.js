@@ -47,8 +47,7 @@ function sizes() {
   for (const file of [...files, ...kept]) {
     if (file === kept[0]) {
       console.log(`  ${'total'.padEnd(24)} ${kb(raw).padStart(12)} -> ${kb(sent).padStart(12)} (${kb(sentBr)})`);
-      console.log('  and what only some visits fetch (the doubled pictures on a screen of more than one device');
-      console.log('  pixel to the pixel, the large icons when a browser offers to install the page):');
+      console.log('  and on a screen of more than one device pixel to the pixel:');
     }
     const data = fs.readFileSync(path.join(site, file));
     const png = /\.(png|rcc)$/.test(file);

@@ -44,6 +44,19 @@ class GamePage {
     throw new Error(`the game window did not appear on the page (last seen: ${file})`);
   }
 
+  // Screenshots until two in a row, 100 ms apart, show the same picture
+  // (for at most 5 s): the window has drawn all of its last change, the move
+  // lists included, which may come a frame after the board.
+  async waitUntilStill() {
+    await this.shot();
+    for (let i = 0; i < 50; i++) {
+      await sleep(100);
+      const before = this.img;
+      await this.shot();
+      if (this.img.data.equals(before.data)) return;
+    }
+  }
+
   async shot() {
     this.img = await wp.screenshot(this.page);
     return this.img;

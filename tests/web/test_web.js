@@ -97,7 +97,8 @@ async function playTurn(game, rows, move, depth) {
 // bolder; a line missing or one line off gives 1).
 const kListTolerance = Number(process.env.LORVANE_LIST_TOLERANCE || 0.12);
 const listStats = { worst: 0, compared: 0 };
-function compareLists(game, desk, before, what) {
+async function compareLists(game, desk, before, what) {
+  await game.waitUntilStill();
   for (const list of ['player', 'computer']) {
     const same = wp.listDifference(game.img, game.area, desk.img, desk.area, list);
     listStats.worst = Math.max(listStats.worst, same);
@@ -128,7 +129,7 @@ async function playGame(game, desk, rand, name, depth, events = {}) {
     const next = await playTurn(game, rows, move, depth);
     const before = { img: desk.img, area: desk.area };
     await desk.play(move, next);
-    compareLists(game, desk, before, `${name}, turn ${turn}`);
+    await compareLists(game, desk, before, `${name}, turn ${turn}`);
     played.push({ move, reply: wp.movePlayedBetween(wp.applyMove(rows, move), next), depth });
     rows = next;
   }
@@ -173,7 +174,7 @@ async function wholeGames(engine, server, rand) {
         const shown = { img: desk.img, area: desk.area };
         await desk.pressButton('back');
         await desk.waitForBoard(before, 'after 悔棋');
-        compareLists(game, desk, shown, 'after 悔棋');
+        await compareLists(game, desk, shown, 'after 悔棋');
         ok(tag(`悔棋 takes back ${last.move} ${last.reply}, on the board and in both lists`));
         return 2;
       },
@@ -204,7 +205,7 @@ async function wholeGames(engine, server, rand) {
     await game.waitForChange(game1.rows);
     await desk.pressButton('new');
     await desk.waitForBoard(wp.kInitialRows, 'after 開始');
-    compareLists(game, desk, null, 'after 開始');
+    await compareLists(game, desk, null, 'after 開始');
     const game2 = await playGame(game, desk, rand, 'game 2', 3, {
       5: async () => {
         await game.shot();
@@ -388,7 +389,7 @@ async function chromiumOnly(rand) {
                  'Chrome/156.0 Mobile Safari/537.36',
       viewport: { width: 412, height: 915, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
     });
-    phone.on('console', (m) => { if (m.type() === 'error') phoneErrors.push(m.text()); });
+    phone.on('console', (m) => { if (m.type() === 'error') phoneErrors.push(`${m.text()} (${m.location().url || ''})`); });
     await phone.goto(phoneServer.url, { waitUntil: 'load' });
     const phoneDriver = new browsers.PuppeteerDriver('chromium', phone, driver.version, null);
     const mobile = new GamePage(phoneDriver, { touch: true });
@@ -398,15 +399,32 @@ async function chromiumOnly(rand) {
            `the window does not fit the phone's screen (scale ${mobile.area.scale.toFixed(2)})`);
     rows = await mobile.board();
     expectRows(rows, wp.kInitialRows, 'the phone shows the opening position');
+    const opening = mobile.img;
     for (let turn = 0; turn < 2; turn++) rows = await playTurn(mobile, rows, chooseMove(rows, rand), 2);
     fs.writeFileSync(path.join(shots, 'phone.png'), await phone.screenshot());
     // Only a screen of more than one device pixel to the pixel fetches the
     // doubled pictures.
     expect(phoneServer.files.has('/pictures@2x.rcc') && !server.files.has('/pictures@2x.rcc'),
            'the doubled pictures were not fetched by the phone alone');
+    // Its service worker keeps them from this first visit on: without the
+    // server the phone starts again and draws the same opening.
+    await phone.waitForFunction(async () => {
+      for (const name of await caches.keys()) {
+        if (await (await caches.open(name)).match('pictures@2x.rcc')) return true;
+      }
+      return false;
+    }, { timeout: 30000, polling: 200 });
+    await phoneServer.close();
+    await phone.reload({ waitUntil: 'load' });
+    await mobile.waitForWindow();
+    let differing = 0;
+    for (let i = 0; i < opening.data.length; i++) if (opening.data[i] !== mobile.img.data[i]) differing++;
+    expect(mobile.img.width === opening.width && differing < opening.data.length / 1000,
+           `offline, the phone's opening differs in ${differing} of ${opening.data.length} bytes`);
     const errors = [...phoneErrors, ...await phoneDriver.errors(), ...await driver.errors()];
     expect(errors.length === 0, `errors on the page: ${errors.join('; ')}`);
-    ok(`chromium: on a 412 x 915 phone screen the window fits (${(mobile.area.scale / 2).toFixed(2)}:1) and taps play`);
+    ok(`chromium: on a 412 x 915 phone screen the window fits (${(mobile.area.scale / 2).toFixed(2)}:1), ` +
+       'taps play, and offline it starts again with the doubled pictures');
     await phone.close();
     await phoneServer.close();
   } finally {
