@@ -108,12 +108,7 @@ class DesktopWindow {
   // Reads the screen until three reads 100 ms apart have shown the same
   // picture (for at most 5 s).
   async waitUntilStill() {
-    for (let still = 0, i = 0; still < 3 && i < 50; i++) {
-      await sleep(100);
-      const again = readXwd(this.screenFile);
-      still = again.data.equals(this.img.data) ? still + 1 : 0;
-      this.img = again;
-    }
+    this.img = await wp.readUntilStill(() => readXwd(this.screenFile), this.img, 3);
   }
 
   // Plays a move and waits until the board shows it and the reply.

@@ -48,13 +48,7 @@ class GamePage {
   // (for at most 5 s): the window has drawn all of its last change, the move
   // lists included, which may come a frame after the board.
   async waitUntilStill() {
-    await this.shot();
-    for (let i = 0; i < 50; i++) {
-      await sleep(100);
-      const before = this.img;
-      await this.shot();
-      if (this.img.data.equals(before.data)) return;
-    }
+    this.img = await wp.readUntilStill(() => wp.screenshot(this.page), await this.shot(), 1);
   }
 
   async shot() {

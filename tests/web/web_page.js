@@ -100,6 +100,19 @@ async function screenshot(page) {
   return png;
 }
 
+// Reads pictures with `read` (after `last`, the one read before), 100 ms
+// apart, until `stills` reads in a row have shown the same picture (for at
+// most 5 s); returns the last one read.
+async function readUntilStill(read, last, stills) {
+  for (let still = 0, i = 0; still < stills && i < 50; i++) {
+    await new Promise((r) => setTimeout(r, 100));
+    const again = await read();
+    still = again.data.equals(last.data) ? still + 1 : 0;
+    last = again;
+  }
+  return last;
+}
+
 // The colour at a fractional position, interpolated between pixels.
 function sample(img, x, y, out) {
   const x0 = Math.max(0, Math.min(img.width - 2, Math.floor(x)));
@@ -378,7 +391,7 @@ function movesKeepingTheGeneral(rows, moves) {
 
 module.exports = {
   movesKeepingTheGeneral,
-  kRoot, serveFolder, readPng, screenshot, findClientArea, ClientArea,
+  kRoot, serveFolder, readPng, screenshot, readUntilStill, findClientArea, ClientArea,
   readBoard, pointLeft, pointTop, kInitialRows, toFen, parseIccs, toIccs, applyMove,
   movePlayedBetween, engineLines, kEngineTool, listDifference,
 };
