@@ -66,8 +66,11 @@ case "$target" in
   windows)
     # Debian's source has no wintab headers, so no tablet events; the game
     # draws with QPainter only, so no OpenGL (and no dynamic OpenGL loader).
+    # The Direct2D platform plugin, which the game never loads, is not built
+    # (Direct2D 1.1 is used by nothing else; DirectWrite text stays).
     options="$common -DCMAKE_TOOLCHAIN_FILE=$here/packaging/windows/mingw-w64.cmake
       -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
+      -DFEATURE_direct2d1_1=OFF
       -DFEATURE_optimize_size=ON
       $(off $cut)"
     ;;
