@@ -104,6 +104,14 @@ pct=100
 start_game() {
   pct=$1
   server_down
+  # The last game's window can outlive its killed program for a moment, and
+  # would be taken for the new one.
+  for _ in $(seq 100); do
+    [ -z "$(xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null)" ] && break
+    sleep 0.1
+  done
+  [ -z "$(xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null)" ] ||
+    fail "the last game's window stayed after its end"
   server_up
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f \
     >/dev/null 2>&1
