@@ -234,6 +234,23 @@ async function wholeGames(engine, server, rand) {
     expectRows(await game.board(), rows, 'the board after 求和');
     ok(tag('求和 answers in a message box and the game goes on; after a click beside the box, Escape closes it'));
 
+    // The same box from the 文件 menu, picked with the mouse and with the
+    // arrow keys: each way of reaching a command can wait in its box.
+    await game.shot();
+    await game.pickMenuItem(0, 2);
+    expect(await game.middleChange() > 8, 'no message box after 文件 → 求和');
+    await game.pressKey('Escape');
+    await game.shot();
+    await game.clickAt(20, -10);  // the title 文件, at the menu bar's left end
+    await sleep(300);
+    for (let i = 0; i < 3; i++) await game.pressKey('ArrowDown');
+    await game.shot();
+    await game.pressKey('Enter');
+    expect(await game.middleChange() > 8, 'no message box after 文件 → 求和 by the keyboard');
+    await game.pressKey('Enter');
+    expectRows(await game.board(), rows, 'the board after 求和 from the menu');
+    ok(tag('文件 → 求和, by the mouse and by the arrow keys and Enter, answers in the same box'));
+
     // 認輸: the new game begins only once its message box is closed; Space
     // presses its 确定 after a click beside it.
     await game.shot();
@@ -421,10 +438,14 @@ async function chromiumOnly(rand) {
     for (let i = 0; i < opening.data.length; i++) if (opening.data[i] !== mobile.img.data[i]) differing++;
     expect(mobile.img.width === opening.width && differing < opening.data.length / 1000,
            `offline, the phone's opening differs in ${differing} of ${opening.data.length} bytes`);
+    // A tap waits in a message box too.
+    await mobile.shot();
+    await mobile.pressButton('draw');
+    expect(await mobile.middleChange() > 8, 'no message box after a tap on 求和');
     const errors = [...phoneErrors, ...await phoneDriver.errors(), ...await driver.errors()];
     expect(errors.length === 0, `errors on the page: ${errors.join('; ')}`);
     ok(`chromium: on a 412 x 915 phone screen the window fits (${(mobile.area.scale / 2).toFixed(2)}:1), ` +
-       'taps play, and offline it starts again with the doubled pictures');
+       'taps play and wait in a box, and offline it starts again with the doubled pictures');
     await phone.close();
     await phoneServer.close();
   } finally {
