@@ -101,16 +101,20 @@ export DISPLAY=":$(cat "$work/display")"
 # Starts the game at a display scaling in percent (Windows' LogPixels), and
 # sets X, Y (the window), top (the client area's top, under the menu bar).
 pct=100
+# The game's visible window, if there is one.
+game_window() {
+  xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null | head -n 1
+}
 start_game() {
   pct=$1
   server_down
   # The last game's window can outlive its killed program for a moment, and
   # would be taken for the new one.
   for _ in $(seq 100); do
-    [ -z "$(xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null)" ] && break
+    [ -z "$(game_window)" ] && break
     sleep 0.1
   done
-  [ -z "$(xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null)" ] ||
+  [ -z "$(game_window)" ] ||
     fail "the last game's window stayed after its end"
   server_up
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f \
@@ -118,7 +122,7 @@ start_game() {
   wine "$dir/Lorvane.exe" >/dev/null 2>&1 &
   window=""
   for _ in $(seq 120); do
-    window=$(xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null | head -n 1) || true
+    window=$(game_window) || true
     [ -n "$window" ] && break
     sleep 0.5
   done

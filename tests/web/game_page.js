@@ -130,17 +130,23 @@ class GamePage {
   // Opens menu `title` (0: 文件, 1: 难度设置, 2: 帮助) and picks its item
   // `item` (counting the items, not the separators).
   async pickMenuItem(title, item) {
+    const closed = this.img;
+    const x = await this.openMenu(title);
+    const open = await this.shot();
+    const items = menuItems(closed, open, this.area, x);
+    if (process.env.LORVANE_DEBUG_MENUS) console.log('# menu', title, x, items);
+    if (item >= items.length) throw new Error(`the menu shows ${items.length} items`);
+    await this.clickAt(x + 10, items[item]);
+    await sleep(200);
+  }
+
+  // Opens menu `title` with a click on its title; returns the title's x.
+  async openMenu(title) {
     const titles = menuTitles(this.img, this.area);
     if (titles.length !== 3) throw new Error(`found ${titles.length} menu titles, expected 3`);
-    const closed = this.img;
     await this.clickAt(titles[title], -10);
     await sleep(300);
-    const open = await this.shot();
-    const items = menuItems(closed, open, this.area, titles[title]);
-    if (process.env.LORVANE_DEBUG_MENUS) console.log('# menu', title, titles, items);
-    if (item >= items.length) throw new Error(`the menu shows ${items.length} items`);
-    await this.clickAt(titles[title] + 10, items[item]);
-    await sleep(200);
+    return titles[title];
   }
 
   async pressKey(key) {
