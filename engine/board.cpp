@@ -33,6 +33,26 @@ void SetInitialPosition(Board& board) {
     for (int x = 0; x < kFiles; ++x) board(x, y) = kInitial[y][x];
 }
 
+std::uint8_t PlayMove(Board& board, int fromX, int fromY, int toX, int toY) {
+  const std::uint8_t captured = board(toX, toY);
+  board(toX, toY) = board(fromX, fromY);
+  board(fromX, fromY) = kEmpty;
+  return captured;
+}
+
+Board TurnedOver(const Board& board) {
+  Board turned;
+  for (int x = 0; x < kFiles; ++x) {
+    for (int y = 0; y < kRanks; ++y) {
+      const std::uint8_t c = board(x, y);
+      turned(x, kRanks - 1 - y) = IsComputerPiece(c) ? static_cast<std::uint8_t>(c + 7)
+                                  : IsPlayerPiece(c) ? static_cast<std::uint8_t>(c - 7)
+                                                     : c;
+    }
+  }
+  return turned;
+}
+
 Board InitialBoard() {
   Board b;
   SetInitialPosition(b);

@@ -46,10 +46,30 @@ inline bool OnBoard(int x, int y) { return x >= 0 && x < kFiles && y >= 0 && y <
 
 inline bool IsComputerPiece(std::uint8_t code) { return code >= 1 && code <= 7; }
 inline bool IsPlayerPiece(std::uint8_t code) { return code >= 8 && code <= 14; }
+
+// Who is to move: the computer (the top side, black in FEN and ICCS) or the
+// player (the bottom side, red).
+enum class Side : bool { kComputer = false, kPlayer = true };
+
+inline Side Opponent(Side side) { return side == Side::kPlayer ? Side::kComputer : Side::kPlayer; }
+// Whether code is one of side's pieces.
+inline bool Owns(Side side, std::uint8_t code) {
+  return side == Side::kPlayer ? IsPlayerPiece(code) : IsComputerPiece(code);
+}
 // Both codes belong to the same side; an empty point belongs to no side.
 inline bool SameSide(std::uint8_t a, std::uint8_t b) {
   return (IsComputerPiece(a) && IsComputerPiece(b)) || (IsPlayerPiece(a) && IsPlayerPiece(b));
 }
+
+// Moves whatever stands on the from-point to the to-point, without any rule
+// check, and returns the code that stood on the to-point (0 if none). Every
+// move of the game, the search and the tools is played by it.
+std::uint8_t PlayMove(Board& board, int fromX, int fromY, int toX, int toY);
+
+// The board turned top to bottom with the sides swapped: the player's
+// position becomes the computer's, so the computer's search can answer for
+// the player.
+Board TurnedOver(const Board& board);
 
 // Slot 0 carries nothing and stays 0; slots 1..4 are from file, from rank,
 // to file, to rank.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "board.h"
 #include "evaluation_tables.h"
@@ -38,6 +39,13 @@ std::int16_t PawnBonus(const Board& board, int x, int y);
 // of the mover's side is never legal. There is no notion of check.
 bool IsLegalMove(const Board& board, std::int16_t fromX, std::int16_t fromY,
                  std::int16_t toX, std::int16_t toY);
+
+// What the search chose: a move, or none, and the score of the position
+// searched, seen from the side to move.
+struct ChosenMove {
+  std::optional<MoveRecord> move;
+  std::int16_t score = 0;
+};
 
 struct RelatedPointList {
   std::uint8_t x[kMaxRelatedPoints] = {};
@@ -74,9 +82,9 @@ class Engine {
   void UnmakeMove(std::uint8_t fromX, std::uint8_t fromY, std::uint8_t toX, std::uint8_t toY,
                   std::uint8_t captured);
 
-  // Lists every pseudo-legal move of one side (sideToMove false: the computer,
-  // true: the player) into row depth and returns the count.
-  std::int16_t GenerateMoves(const Board& b, std::int16_t depth, bool sideToMove);
+  // Lists every pseudo-legal move of one side into row depth and returns the
+  // count.
+  std::int16_t GenerateMoves(const Board& b, std::int16_t depth, Side sideToMove);
   void GeneratePieceMoves(const Board& b, std::int16_t x, std::int16_t y, std::int16_t depth);
   void GenerateGeneralMoves(const Board& b, std::int16_t x, std::int16_t y, std::int16_t depth);
   void GenerateAdvisorMoves(const Board& b, std::int16_t x, std::int16_t y, std::int16_t depth);
@@ -93,7 +101,18 @@ class Engine {
   // Collect-mode generation for the piece on (x, y); returns the count.
   std::int16_t ListRelatedPoints(const Board& b, std::int16_t x, std::int16_t y);
   // Static score of a position from the side to move.
-  std::int16_t Evaluate(const Board& b, bool sideToMove);
+  std::int16_t Evaluate(const Board& b, Side sideToMove);
+
+  // The move `side` plays on `board` after a search of depth plies
+  // (1..kMaxSearchDepth), with its score. The computer's search is the
+  // game's: for the player, the board is turned over, searched the same way,
+  // and the move turned back. No move when a general is already gone or no
+  // move scores above the worst. This is the one way into the search;
+  // SearchDepth, board and BestMove are its working state.
+  ChosenMove ChooseMove(const Board& b, Side side, int depth);
+  // The score for `side` of playing `move` on `board`, the reply searched
+  // depth - 1 plies as ChooseMove would.
+  std::int16_t ScoreMove(const Board& b, Side side, int depth, const MoveRecord& move);
 
   // Fixed-depth negamax from the engine's board, the computer to move at the
   // root (depth == SearchDepth). Records the first best root move in BestMove

@@ -46,14 +46,14 @@ std::int16_t Engine::ListRelatedPoints(const Board& b, std::int16_t x, std::int1
   return RelatedPoints.count;
 }
 
-std::int16_t Engine::Evaluate(const Board& b, bool sideToMove) {
+std::int16_t Engine::Evaluate(const Board& b, Side sideToMove) {
   std::memset(PointValue, 0, sizeof PointValue);
   std::memset(AttackScore, 0, sizeof AttackScore);
   std::memset(GuardCount, 0, sizeof GuardCount);
   std::memset(Mobility, 0, sizeof Mobility);
 
   auto movesNow = [sideToMove](std::uint8_t code) {
-    return sideToMove ? IsPlayerPiece(code) : IsComputerPiece(code);
+    return Owns(sideToMove, code);
   };
 
   // Relations, row by row from the top: the order decides the rounding.
@@ -117,7 +117,7 @@ std::int16_t Engine::Evaluate(const Board& b, bool sideToMove) {
       }
     }
   }
-  const int score = sideToMove ? playerSum - computerSum : computerSum - playerSum;
+  const int score = sideToMove == Side::kPlayer ? playerSum - computerSum : computerSum - playerSum;
   return static_cast<std::int16_t>(score);
 }
 

@@ -24,10 +24,7 @@ void Engine::AddMove(std::int16_t fromX, std::int16_t fromY, std::int16_t toX, s
 
 std::uint8_t Engine::MakeMove(std::uint8_t fromX, std::uint8_t fromY, std::uint8_t toX,
                               std::uint8_t toY) {
-  const std::uint8_t captured = board(toX, toY);
-  board(toX, toY) = board(fromX, fromY);
-  board(fromX, fromY) = 0;
-  return captured;
+  return PlayMove(board, fromX, fromY, toX, toY);
 }
 
 void Engine::UnmakeMove(std::uint8_t fromX, std::uint8_t fromY, std::uint8_t toX, std::uint8_t toY,
@@ -36,13 +33,13 @@ void Engine::UnmakeMove(std::uint8_t fromX, std::uint8_t fromY, std::uint8_t toX
   board(toX, toY) = captured;
 }
 
-std::int16_t Engine::GenerateMoves(const Board& b, std::int16_t depth, bool sideToMove) {
+std::int16_t Engine::GenerateMoves(const Board& b, std::int16_t depth, Side sideToMove) {
   MoveCount = 0;
   for (std::int16_t x = 0; x < kFiles; ++x) {
     for (std::int16_t y = 0; y < kRanks; ++y) {
       const std::uint8_t p = b(x, y);
       if (p == 0) continue;
-      if (sideToMove ? !IsPlayerPiece(p) : !IsComputerPiece(p)) continue;
+      if (!Owns(sideToMove, p)) continue;
       GeneratePieceMoves(b, x, y, depth);
     }
   }

@@ -14,7 +14,38 @@ namespace {
 
 constexpr int kInfinity = 32000;
 
+// A move of the turned-over board, turned back.
+MoveRecord TurnedBack(MoveRecord m) {
+  m.slot[2] = static_cast<std::uint8_t>(kRanks - 1 - m.slot[2]);
+  m.slot[4] = static_cast<std::uint8_t>(kRanks - 1 - m.slot[4]);
+  return m;
+}
+
 }  // namespace
+
+ChosenMove Engine::ChooseMove(const Board& b, Side side, int depth) {
+  SearchDepth = static_cast<std::int16_t>(depth);
+  board = side == Side::kComputer ? b : TurnedOver(b);
+  // The search writes BestMove only when it chooses a move; an empty record
+  // beforehand tells a fresh choice from an earlier one.
+  BestMove = MoveRecord{};
+  ChosenMove chosen;
+  chosen.score = Search(SearchDepth);
+  // A recorded move always leaves its from-point.
+  if (BestMove.FromX() != BestMove.ToX() || BestMove.FromY() != BestMove.ToY())
+    chosen.move = side == Side::kComputer ? BestMove : TurnedBack(BestMove);
+  return chosen;
+}
+
+std::int16_t Engine::ScoreMove(const Board& b, Side side, int depth, const MoveRecord& move) {
+  SearchDepth = static_cast<std::int16_t>(depth);
+  board = side == Side::kComputer ? b : TurnedOver(b);
+  const MoveRecord m = side == Side::kComputer ? move : TurnedBack(move);
+  const std::uint8_t captured = MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
+  const std::int16_t score = static_cast<std::int16_t>(-Search(static_cast<std::int16_t>(depth - 1)));
+  UnmakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4], captured);
+  return score;
+}
 
 std::int16_t Engine::Search(std::int16_t depth) { return SearchWindow(depth, -kInfinity, kInfinity); }
 
@@ -22,7 +53,7 @@ std::int16_t Engine::SearchWindow(std::int16_t depth, int alpha, int beta) {
   int best = kWorstScore;
   const std::int16_t decided = CheckGenerals(board, depth);
   if (decided != 0) return decided;
-  const bool sideToMove = (SearchDepth - depth) % 2 != 0;
+  const Side sideToMove = (SearchDepth - depth) % 2 != 0 ? Side::kPlayer : Side::kComputer;
   if (depth <= 0) {
     ++leavesEvaluated;
     return Evaluate(board, sideToMove);

@@ -22,18 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
 
-  const std::string written = ToFen(pos.board, pos.playerToMove);
+  const std::string written = ToFen(pos.board, pos.toMove);
   FenPosition again;
   if (!ParseFen(written, again, error) || !(again.board == pos.board) ||
-      again.playerToMove != pos.playerToMove)
+      again.toMove != pos.toMove)
     std::abort();
 
   // What the tool does with an accepted line.
   static Engine* const engine = new Engine;
   engine->board = pos.board;
-  Perft(*engine, 1, pos.playerToMove);
-  engine->Evaluate(engine->board, false);
-  engine->Evaluate(engine->board, true);
+  Perft(*engine, 1, pos.toMove);
+  engine->Evaluate(engine->board, Side::kComputer);
+  engine->Evaluate(engine->board, Side::kPlayer);
   engine->SearchDepth = 1;
   engine->Search(1);
   if (!(engine->board == pos.board)) std::abort();

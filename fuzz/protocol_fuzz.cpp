@@ -20,7 +20,7 @@ bool IsLegal(const Board& board, bool red, const std::string& move) {
   int fx, fy, tx, ty;
   if (!ParseIccs(move, fx, fy, tx, ty)) return false;
   static Engine* const engine = new Engine;
-  for (const MoveRecord& m : LegalStandardMoves(*engine, board, red))
+  for (const MoveRecord& m : LegalStandardMoves(*engine, board, red ? Side::kPlayer : Side::kComputer))
     if (m.FromX() == fx && m.FromY() == fy && m.ToX() == tx && m.ToY() == ty) return true;
   return false;
 }
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool running = true;
   for (std::string line; running && std::getline(lines, line);) {
     const Board board = session.board();
-    const bool red = session.redToMove();
+    const bool red = session.toMove() == Side::kPlayer;
     running = session.HandleLine(line);
     const std::string said = out.str().substr(seen);
     seen += said.size();

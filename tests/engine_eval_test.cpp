@@ -22,7 +22,7 @@ class EvaluateTest : public ::testing::Test {
 
 TEST_F(EvaluateTest, InitialPositionIsLevelAndItsHorsesWorth346) {
   const Board b = InitialBoard();
-  for (bool side : {false, true}) {
+  for (Side side : {Side::kComputer, Side::kPlayer}) {
     EXPECT_EQ(e->Evaluate(b, side), 0);
     for (int x : {1, 7}) {
       EXPECT_EQ(e->PointValue[At(x, 0)], 346);
@@ -38,15 +38,15 @@ TEST_F(EvaluateTest, TakingTheGeneralScoresFixed) {
   b(3, 0) = kComputerGeneral;
   b(4, 9) = kPlayerGeneral;
   b(0, 9) = kComputerChariot;
-  EXPECT_EQ(e->Evaluate(b, false), kCanTakeGeneral);  // the chariot sees the general
+  EXPECT_EQ(e->Evaluate(b, Side::kComputer), kCanTakeGeneral);  // the chariot sees the general
   // With the player to move, the attack on the player's general only counts.
-  EXPECT_NE(e->Evaluate(b, true), kCanTakeGeneral);
+  EXPECT_NE(e->Evaluate(b, Side::kPlayer), kCanTakeGeneral);
   // Open file: either general may take the other.
   Board facing;
   facing(4, 0) = kComputerGeneral;
   facing(4, 9) = kPlayerGeneral;
-  EXPECT_EQ(e->Evaluate(facing, false), kCanTakeGeneral);
-  EXPECT_EQ(e->Evaluate(facing, true), kCanTakeGeneral);
+  EXPECT_EQ(e->Evaluate(facing, Side::kComputer), kCanTakeGeneral);
+  EXPECT_EQ(e->Evaluate(facing, Side::kPlayer), kCanTakeGeneral);
 }
 
 TEST_F(EvaluateTest, AttackPressureRoundsHalvesToEven) {
@@ -58,7 +58,7 @@ TEST_F(EvaluateTest, AttackPressureRoundsHalvesToEven) {
   b(0, 5) = kPlayerHorse;
   b(8, 0) = kComputerChariot;
   b(8, 5) = kPlayerPawn;
-  e->Evaluate(b, true);
+  e->Evaluate(b, Side::kPlayer);
   EXPECT_EQ(e->AttackScore[At(0, 5)], 2);
   EXPECT_EQ(e->AttackScore[At(8, 5)], 0);
   // An unattacked-looking pawn keeps its full value: 1 + 15 + 0 + 100.
@@ -70,7 +70,7 @@ TEST_F(EvaluateTest, AttackPressureRoundsHalvesToEven) {
   g(4, 1) = kPlayerHorse;
   g(3, 9) = kPlayerGeneral;
   g(0, 9) = kComputerPawn;
-  e->Evaluate(g, true);
+  e->Evaluate(g, Side::kPlayer);
   EXPECT_EQ(e->AttackScore[At(4, 1)], -92);
   // Player to move, horse attacked and unguarded: 1 + mobility + 350 - 50 + 92.
   const int mobility = e->Mobility[At(4, 1)];
@@ -86,7 +86,7 @@ TEST_F(EvaluateTest, ThreatsCostTheSideToMoveLessThanTheOther) {
   b(0, 9) = kComputerChariot;
   b(3, 7) = kComputerHorse;  // leg (3, 8) free: jumps to (4, 9)
   b(8, 9) = kPlayerChariot;  // guards nothing that matters
-  e->Evaluate(b, true);
+  e->Evaluate(b, Side::kPlayer);
   EXPECT_EQ(e->AttackScore[At(4, 9)], 2);
   // 1 + mobility 0 + 10000 - 20 - 2.
   EXPECT_EQ(e->PointValue[At(4, 9)], 9979);
@@ -99,13 +99,13 @@ TEST_F(EvaluateTest, ThreatsCostTheSideToMoveLessThanTheOther) {
   c(0, 2) = kComputerCannon;
   c(0, 4) = kComputerPawn;  // screen
   c(0, 6) = kPlayerHorse;
-  e->Evaluate(c, false);
+  e->Evaluate(c, Side::kComputer);
   const int att = e->AttackScore[At(0, 6)];
   EXPECT_EQ(att, 4);
   const int mob = e->Mobility[At(0, 6)];
   EXPECT_EQ(e->PointValue[At(0, 6)], 1 + mob * 12 + 350 - 250 - att);
   c(0, 9) = kPlayerChariot;  // now guarded along the file
-  e->Evaluate(c, false);
+  e->Evaluate(c, Side::kComputer);
   EXPECT_EQ(e->GuardCount[At(0, 6)], 1);
   EXPECT_EQ(e->PointValue[At(0, 6)], 1 + mob * 12 + 350 - 25 - att);
 }
@@ -145,7 +145,7 @@ TEST_F(EvaluateTest, AgreesWithThePlainReadingInPlayedPositions) {
   ASSERT_GT(positions.size(), 3000u);
   int decisive = 0;
   for (const Board& b : positions)
-    for (bool side : {false, true}) {
+    for (Side side : {Side::kComputer, Side::kPlayer}) {
       const Board before = b;
       const std::int16_t fast = e->Evaluate(b, side);
       ASSERT_EQ(fast, reference::Evaluate(*e, b, side));
@@ -163,7 +163,7 @@ TEST_F(EvaluateTest, NearlySymmetricLeftToRight) {
     Board m;
     for (int x = 0; x < 9; ++x)
       for (int y = 0; y < 10; ++y) m(8 - x, y) = b(x, y);
-    for (bool side : {false, true}) {
+    for (Side side : {Side::kComputer, Side::kPlayer}) {
       const int a = e->Evaluate(b, side);
       const int c = e->Evaluate(m, side);
       if (a == kCanTakeGeneral || c == kCanTakeGeneral) {

@@ -40,7 +40,7 @@ class MoveGenTest : public ::testing::Test {
 
 TEST_F(MoveGenTest, InitialPositionComputerMoves) {
   const Board b = InitialBoard();
-  const int n = e->GenerateMoves(b, 1, false);
+  const int n = e->GenerateMoves(b, 1, Side::kComputer);
   ASSERT_EQ(n, 44);
   const auto moves = Row(*e, 1, n);
   const std::vector<Move> first = {{0, 0, 0, 1}, {0, 0, 0, 2}, {0, 3, 0, 4},
@@ -59,8 +59,8 @@ TEST_F(MoveGenTest, InitialPositionComputerMoves) {
 
 TEST_F(MoveGenTest, InitialPositionPlayerMovesAndTwoRows) {
   const Board b = InitialBoard();
-  const int computer = e->GenerateMoves(b, 2, false);
-  const int player = e->GenerateMoves(b, 3, true);
+  const int computer = e->GenerateMoves(b, 2, Side::kComputer);
+  const int player = e->GenerateMoves(b, 3, Side::kPlayer);
   EXPECT_EQ(player, 44);
   const std::vector<Move> first = {{0, 6, 0, 5}, {0, 9, 0, 8}, {0, 9, 0, 7}, {1, 7, 2, 7}};
   const auto moves = Row(*e, 3, player);
@@ -147,7 +147,7 @@ TEST_F(MoveGenTest, OpenPositionsOverflowAnEightyOneMoveRow) {
   for (int x : {0, 2, 4, 6, 8}) b(x, x == 4 ? 2 : 1) = kPlayerPawn;
   b(4, 0) = kComputerGeneral;
   b(5, 1) = kComputerAdvisor;
-  const int n = e->GenerateMoves(b, 3, true);
+  const int n = e->GenerateMoves(b, 3, Side::kPlayer);
   EXPECT_GT(n, 81);
   std::set<Move> generated;
   for (const auto& m : Row(*e, 3, n)) EXPECT_TRUE(generated.insert(m).second);
@@ -168,7 +168,7 @@ TEST_F(MoveGenTest, GeneratorsAgreeWithTheRulesInPlayedPositions) {
   ASSERT_GT(positions.size(), 1000u);
   int backRankPawns = 0;
   for (const Board& b : positions) {
-    for (bool player : {false, true}) {
+    for (Side player : {Side::kComputer, Side::kPlayer}) {
       const int n = e->GenerateMoves(b, 1, player);
       const auto moves = Row(*e, 1, n);
       std::set<Move> generated(moves.begin(), moves.end());
@@ -182,7 +182,7 @@ TEST_F(MoveGenTest, GeneratorsAgreeWithTheRulesInPlayedPositions) {
       for (int fx = 0; fx < 9; ++fx)
         for (int fy = 0; fy < 10; ++fy) {
           const std::uint8_t p = b(fx, fy);
-          if (player ? !IsPlayerPiece(p) : !IsComputerPiece(p)) continue;
+          if (!Owns(player, p)) continue;
           const bool farRankPawn =
               (p == kComputerPawn && fy == 9) || (p == kPlayerPawn && fy == 0);
           for (int tx = 0; tx < 9; ++tx)
@@ -202,7 +202,7 @@ TEST_F(MoveGenTest, GeneratorsAgreeWithTheRulesInPlayedPositions) {
       for (int fx = 0; fx < 9; ++fx)
         for (int fy = 0; fy < 10; ++fy) {
           const std::uint8_t p = b(fx, fy);
-          if (player ? !IsPlayerPiece(p) : !IsComputerPiece(p)) continue;
+          if (!Owns(player, p)) continue;
           e->ListRelatedPoints(b, fx, fy);
           std::set<Move> related;
           for (const auto& [x, y] : Related(*e)) {
@@ -225,9 +225,9 @@ TEST_F(MoveGenTest, GeneratorsAgreeWithTheRulesInPlayedPositions) {
 
 TEST_F(MoveGenTest, LegalPerftMatchesPublishedCounts) {
   e->board = InitialBoard();
-  EXPECT_EQ(Perft(*e, 1, true), 44u);
-  EXPECT_EQ(Perft(*e, 2, true), 1920u);
-  EXPECT_EQ(Perft(*e, 3, true), 79666u);
+  EXPECT_EQ(Perft(*e, 1, Side::kPlayer), 44u);
+  EXPECT_EQ(Perft(*e, 2, Side::kPlayer), 1920u);
+  EXPECT_EQ(Perft(*e, 3, Side::kPlayer), 79666u);
   EXPECT_EQ(e->board, InitialBoard());
 }
 
@@ -245,7 +245,7 @@ TEST_F(MoveGenTest, MakeAndUnmakeRestoreTheBoard) {
   // Every generated move of played positions, played and taken back.
   for (const Board& b : fixtures::PlayedPositions(3, 4, 120)) {
     e->board = b;
-    for (bool player : {false, true}) {
+    for (Side player : {Side::kComputer, Side::kPlayer}) {
       const int n = e->GenerateMoves(e->board, 2, player);
       for (int i = 0; i < n; ++i) {
         const MoveRecord m = e->MoveTable[2][i];

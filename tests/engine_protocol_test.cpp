@@ -50,7 +50,7 @@ bool Matches(const std::string& text, const std::string& pattern) {
 
 // The board turned top to bottom with the colours swapped, as FEN.
 std::string TurnedOverFen(const Board& board) {
-  std::istringstream rows(ToFen(board, false).substr(0, ToFen(board, false).find(' ')));
+  std::istringstream rows(ToFen(board, Side::kComputer).substr(0, ToFen(board, Side::kComputer).find(' ')));
   std::string turned;
   for (std::string row; std::getline(rows, row, '/');) {
     for (char& c : row) c = std::isupper(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c))
@@ -76,7 +76,7 @@ std::vector<std::string> SearchAnswers(const std::vector<std::string>& fens, int
 std::vector<std::string> LegalMoves(const Board& board, bool red) {
   auto engine = std::make_unique<Engine>();
   std::vector<std::string> moves;
-  for (const MoveRecord& m : LegalStandardMoves(*engine, board, red))
+  for (const MoveRecord& m : LegalStandardMoves(*engine, board, red ? Side::kPlayer : Side::kComputer))
     moves.push_back(ToIccs(m.FromX(), m.FromY(), m.ToX(), m.ToY()));
   return moves;
 }
@@ -117,8 +117,8 @@ TEST(ProtocolTest, ScriptedSessionsInBothDialects) {
   ASSERT_TRUE(ParseFen(kStartFen, pos, error));
   pos.board(4, 7) = pos.board(7, 7);
   pos.board(7, 7) = 0;
-  const std::string reply3 = SearchAnswers({ToFen(pos.board, false)}, 3).at(0);
-  const std::string reply2 = SearchAnswers({ToFen(pos.board, false)}, 2).at(0);
+  const std::string reply3 = SearchAnswers({ToFen(pos.board, Side::kComputer)}, 3).at(0);
+  const std::string reply2 = SearchAnswers({ToFen(pos.board, Side::kComputer)}, 2).at(0);
   const std::string best3 = "bestmove " + reply3.substr(0, 4);
   const std::string best2 = "bestmove " + reply2.substr(0, 4);
   const std::string info3 = "info depth 3 score cp " + reply3.substr(5) + " nodes * time * pv " + reply3.substr(0, 4);
@@ -237,9 +237,9 @@ TEST(ProtocolTest, RepliesAreTheGamesSearchOverPlayedPositions) {
     previous = b;
     const int depth = k % 3 == 0 ? 3 : 2;
     session += k % 2 ? "position startpos moves" + moves + "\n"
-                     : "position fen " + ToFen(b, red) + " - - 0 1\n";
+                     : "position fen " + ToFen(b, red ? Side::kPlayer : Side::kComputer) + " - - 0 1\n";
     session += "go depth " + std::to_string(depth) + "\n";
-    fens[depth - 2].push_back(red ? TurnedOverFen(b) : ToFen(b, false));
+    fens[depth - 2].push_back(red ? TurnedOverFen(b) : ToFen(b, Side::kComputer));
     depthOf.push_back(depth);
     redOf.push_back(red);
   }

@@ -129,7 +129,7 @@ TEST_F(SearchTest, NoMoveAtAllScoresWorst) {
   stuck(3, 0) = kComputerGeneral;
   stuck(0, 0) = kComputerChariot;
   EXPECT_EQ(Run(stuck, 2), 20000);
-  e->GenerateMoves(stuck, 5, false);
+  e->GenerateMoves(stuck, 5, Side::kComputer);
   EXPECT_EQ(e->BestMove, e->MoveTable[5][0]);  // ties keep the first
 }
 

@@ -21,11 +21,11 @@ TEST(FenTest, ReadsTheInitialPositionAndWritesItBack) {
   std::string error;
   ASSERT_TRUE(ParseFen(kStart, pos, error)) << error;
   EXPECT_EQ(pos.board, InitialBoard());
-  EXPECT_TRUE(pos.playerToMove);
-  EXPECT_EQ(ToFen(pos.board, true) + " - - 0 1", kStart);
+  EXPECT_EQ(pos.toMove, Side::kPlayer);
+  EXPECT_EQ(ToFen(pos.board, Side::kPlayer) + " - - 0 1", kStart);
   ASSERT_TRUE(ParseFen("rheakaehr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RHEAKAEHR b", pos, error));
   EXPECT_EQ(pos.board, InitialBoard());
-  EXPECT_FALSE(pos.playerToMove);
+  EXPECT_EQ(pos.toMove, Side::kComputer);
 }
 
 TEST(FenTest, SaysWhatIsWrong) {

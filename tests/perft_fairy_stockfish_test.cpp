@@ -71,9 +71,9 @@ int main() {
   const auto played = fixtures::PlayedGames(2024, 8, 300);
   for (std::size_t i = 0; i < played.size(); i += 7) {
     const auto& p = played[i];
-    checks.push_back({ToFen(p.board, p.playerToMove), checks.size() % 8 == 0 ? 3 : 2});
+    checks.push_back({ToFen(p.board, p.toMove), checks.size() % 8 == 0 ? 3 : 2});
     lastRankPawns += HasPawnOnLastRank(p.board);
-    blackToMove += !p.playerToMove;
+    blackToMove += p.toMove == Side::kComputer;
   }
 
   auto engine = std::make_unique<Engine>();
@@ -89,7 +89,7 @@ int main() {
         return 1;
       }
       engine->board = pos.board;
-      c.ours = Perft(*engine, c.depth, pos.playerToMove);
+      c.ours = Perft(*engine, c.depth, pos.toMove);
       commands << "position fen " << c.fen << " - - 0 1\ngo perft " << c.depth << "\n";
     }
     commands << "quit\n";

@@ -17,14 +17,14 @@ std::vector<PlayedPosition> PlayedGames(unsigned seed, int games, int maxPlies) 
   std::vector<PlayedPosition> positions;
   for (int g = 0; g < games; ++g) {
     SetInitialPosition(engine->board);
-    bool player = true;
+    Side player = Side::kPlayer;
     for (int ply = 0; ply < maxPlies; ++ply) {
       positions.push_back({engine->board, player});
       const std::vector<MoveRecord> legal = LegalStandardMoves(*engine, engine->board, player);
       if (legal.empty()) break;
       const MoveRecord& m = legal[random() % legal.size()];
       engine->MakeMove(m.slot[1], m.slot[2], m.slot[3], m.slot[4]);
-      player = !player;
+      player = Opponent(player);
     }
   }
   return positions;

@@ -9,7 +9,7 @@ namespace lorvane::fixtures {
 
 struct PlayedPosition {
   Board board;
-  bool playerToMove = true;
+  Side toMove = Side::kPlayer;
 };
 
 // Plays `games` games of random standard legal moves (a move may not leave the

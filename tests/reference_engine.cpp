@@ -12,12 +12,12 @@ bool Player(int c) { return c >= 8 && c <= 14; }
 
 }  // namespace
 
-std::int16_t Evaluate(Engine& engine, const Board& board, bool sideToMove) {
+std::int16_t Evaluate(Engine& engine, const Board& board, Side sideToMove) {
   std::int16_t pointValue[9][10] = {};
   std::int16_t attack[9][10] = {};
   std::uint8_t guard[9][10] = {};
   std::uint8_t mobility[9][10] = {};
-  auto ofSideToMove = [&](int c) { return sideToMove ? Player(c) : Computer(c); };
+  auto ofSideToMove = [&](int c) { return sideToMove == Side::kPlayer ? Player(c) : Computer(c); };
 
   for (int y = 0; y <= 9; ++y) {
     for (int x = 0; x <= 8; ++x) {
@@ -85,7 +85,7 @@ std::int16_t Evaluate(Engine& engine, const Board& board, bool sideToMove) {
       if (Computer(p)) computerSum = static_cast<std::int16_t>(computerSum + pointValue[x][y]);
       if (Player(p)) playerSum = static_cast<std::int16_t>(playerSum + pointValue[x][y]);
     }
-  return static_cast<std::int16_t>(sideToMove ? playerSum - computerSum : computerSum - playerSum);
+  return static_cast<std::int16_t>(sideToMove == Side::kPlayer ? playerSum - computerSum : computerSum - playerSum);
 }
 
 namespace {
@@ -94,7 +94,7 @@ std::int16_t Negamax(Engine& engine, std::int16_t depth, SearchResult& result) {
   std::int16_t best = -20000;
   const std::int16_t r = engine.CheckGenerals(engine.board, depth);
   if (r != 0) return r;
-  const bool side = (engine.SearchDepth - depth) % 2 != 0;
+  const Side side = (engine.SearchDepth - depth) % 2 != 0 ? Side::kPlayer : Side::kComputer;
   if (depth <= 0) return Evaluate(engine, engine.board, side);
   const std::int16_t n = engine.GenerateMoves(engine.board, depth, side);
   for (std::int16_t i = 0; i < n; ++i) {

@@ -10,7 +10,7 @@
 
 namespace lorvane::reference {
 
-std::int16_t Evaluate(Engine& engine, const Board& board, bool sideToMove);
+std::int16_t Evaluate(Engine& engine, const Board& board, Side sideToMove);
 
 struct SearchResult {
   std::int16_t score = 0;

@@ -100,23 +100,23 @@ bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
     return false;
   }
 
-  bool playerToMove = true;
+  Side toMove = Side::kPlayer;
   if (fields.size() >= 2) {
     if (fields[1] == "w" || fields[1] == "r") {
-      playerToMove = true;
+      toMove = Side::kPlayer;
     } else if (fields[1] == "b") {
-      playerToMove = false;
+      toMove = Side::kComputer;
     } else {
       error = "unknown side " + Quoted(fields[1]) + ", expected w or b";
       return false;
     }
   }
   out.board = board;
-  out.playerToMove = playerToMove;
+  out.toMove = toMove;
   return true;
 }
 
-std::string ToFen(const Board& board, bool playerToMove) {
+std::string ToFen(const Board& board, Side toMove) {
   std::string s;
   for (int y = 0; y < kRanks; ++y) {
     int empty = 0;
@@ -133,7 +133,7 @@ std::string ToFen(const Board& board, bool playerToMove) {
     if (empty) s += static_cast<char>('0' + empty);
     if (y + 1 < kRanks) s += '/';
   }
-  s += playerToMove ? " w" : " b";
+  s += toMove == Side::kPlayer ? " w" : " b";
   return s;
 }
 

@@ -9,12 +9,12 @@ namespace lorvane {
 
 struct FenPosition {
   Board board;
-  bool playerToMove = true;  // side field: w = the player (default), b = the computer
+  Side toMove = Side::kPlayer;  // side field: w = the player (default), b = the computer
 };
 
 // Parses one line. On failure returns false and says what is wrong in error.
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error);
-std::string ToFen(const Board& board, bool playerToMove);
+std::string ToFen(const Board& board, Side toMove);
 
 // Text from outside, quoted for a message: printable ASCII only (anything else
 // becomes '?') and cut after 40 characters, so a message stays one clean line.

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -49,20 +50,15 @@ bool ParseDepth(const char* text, int& depth) {
 }
 
 std::string SearchLine(Engine& engine, const Board& board, int depth) {
-  engine.SearchDepth = static_cast<std::int16_t>(depth);
-  engine.board = board;
-  engine.BestMove = MoveRecord();
-  const std::int16_t score = engine.Search(engine.SearchDepth);
-  const MoveRecord& m = engine.BestMove;
-  // A recorded move always leaves its from-point.
-  const bool recorded = m.FromX() != m.ToX() || m.FromY() != m.ToY();
-  const std::string move = recorded ? ToIccs(m.FromX(), m.FromY(), m.ToX(), m.ToY()) : "none";
-  return move + " " + std::to_string(score);
+  const ChosenMove chosen = engine.ChooseMove(board, Side::kComputer, depth);
+  const std::optional<MoveRecord>& m = chosen.move;
+  const std::string move = m ? ToIccs(m->FromX(), m->FromY(), m->ToX(), m->ToY()) : "none";
+  return move + " " + std::to_string(chosen.score);
 }
 
-std::string MovesLine(Engine& engine, const Board& board, bool player) {
+std::string MovesLine(Engine& engine, const Board& board, Side side) {
   engine.board = board;
-  const std::int16_t n = engine.GenerateMoves(engine.board, 1, player);
+  const std::int16_t n = engine.GenerateMoves(engine.board, 1, side);
   std::string line = std::to_string(n);
   for (std::int16_t i = 0; i < n; ++i) {
     const MoveRecord& m = engine.MoveTable[1][i];
@@ -140,7 +136,7 @@ int main(int argc, char** argv) {
   if (argc < 2) return ProtocolFromFirstLine();
   const std::string command = argv[1];
   int depth = 0;
-  bool player = false;
+  Side side = Side::kComputer;
 
   if (command == "--help" || command == "-h") {
     std::fputs(kUsage, stdout);
@@ -157,9 +153,9 @@ int main(int argc, char** argv) {
     if (argc != 3 || !ParseDepth(argv[2], depth)) return Usage();
   } else if (command == "moves") {
     if (argc != 3) return Usage();
-    const std::string side = argv[2];
-    if (side != "b" && side != "w") return Usage();
-    player = side == "w";
+    const std::string letter = argv[2];
+    if (letter != "b" && letter != "w") return Usage();
+    side = letter == "w" ? Side::kPlayer : Side::kComputer;
   } else {
     return Usage();
   }
@@ -183,14 +179,14 @@ int main(int argc, char** argv) {
       out = SearchLine(*engine, pos.board, depth);
     } else if (command == "eval") {
       engine->board = pos.board;
-      const std::int16_t computer = engine->Evaluate(engine->board, false);
-      const std::int16_t playerScore = engine->Evaluate(engine->board, true);
+      const std::int16_t computer = engine->Evaluate(engine->board, Side::kComputer);
+      const std::int16_t playerScore = engine->Evaluate(engine->board, Side::kPlayer);
       out = std::to_string(computer) + " " + std::to_string(playerScore);
     } else if (command == "moves") {
-      out = MovesLine(*engine, pos.board, player);
+      out = MovesLine(*engine, pos.board, side);
     } else {
       engine->board = pos.board;
-      out = std::to_string(Perft(*engine, depth, pos.playerToMove));
+      out = std::to_string(Perft(*engine, depth, pos.toMove));
     }
     out += '\n';
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -49,28 +49,8 @@ bool ParseNumber(const std::string& text, long& value) {
   return true;
 }
 
-bool IsRed(std::uint8_t code) { return IsPlayerPiece(code); }
-bool IsBlack(std::uint8_t code) { return IsComputerPiece(code); }
-bool Owns(bool red, std::uint8_t code) { return red ? IsRed(code) : IsBlack(code); }
-
-// Top to bottom with the colours swapped: red's position becomes black's.
-Board TurnedOver(const Board& b) {
-  Board t;
-  for (int x = 0; x < kFiles; ++x) {
-    for (int y = 0; y < kRanks; ++y) {
-      const std::uint8_t c = b(x, y);
-      t(x, kRanks - 1 - y) = IsBlack(c) ? static_cast<std::uint8_t>(c + 7)
-                             : IsRed(c) ? static_cast<std::uint8_t>(c - 7)
-                                        : c;
-    }
-  }
-  return t;
-}
-
-void Play(Board& b, const ProtocolMove& m) {
-  b(m.toX, m.toY) = b(m.fromX, m.fromY);
-  b(m.fromX, m.fromY) = 0;
-}
+// Red is the bottom side, the game's player; black the top, the computer.
+void Play(Board& b, const ProtocolMove& m) { PlayMove(b, m.fromX, m.fromY, m.toX, m.toY); }
 
 ProtocolMove FromRecord(const MoveRecord& r) { return {r.FromX(), r.FromY(), r.ToX(), r.ToY()}; }
 
@@ -137,7 +117,7 @@ bool ProtocolSession::HandleLine(const std::string& line) {
   } else if (command == "ucinewgame") {
     ReleaseHeldAnswer();
     SetInitialPosition(board_);
-    redToMove_ = true;
+    toMove_ = Side::kPlayer;
   } else if (command == "setoption") {
     SetOption(words);
   } else if (command == "position") {
@@ -235,7 +215,7 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
     return;
   }
   Board b = pos.board;
-  bool red = pos.playerToMove;
+  Side side = pos.toMove;
   const std::size_t firstMove = i + 1;
   for (++i; i < words.size(); ++i) {
     ProtocolMove m;
@@ -244,8 +224,8 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
       SayInfo(which + " is not an ICCS move; position unchanged");
       return;
     }
-    if (!Owns(red, b(m.fromX, m.fromY))) {
-      SayInfo(which + " is illegal: no " + (red ? "red" : "black") +
+    if (!Owns(side, b(m.fromX, m.fromY))) {
+      SayInfo(which + " is illegal: no " + (side == Side::kPlayer ? "red" : "black") +
               " piece on its from-point; position unchanged");
       return;
     }
@@ -255,10 +235,10 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
       return;
     }
     Play(b, m);
-    red = !red;
+    side = Opponent(side);
   }
   board_ = b;
-  redToMove_ = red;
+  toMove_ = side;
 }
 
 void ProtocolSession::Go(const std::vector<std::string>& words) {
@@ -297,38 +277,34 @@ void ProtocolSession::Go(const std::vector<std::string>& words) {
   if (depth > deepest_) depth = deepest_;
 
   // The search always plays the top side: a red position is turned over.
-  const Board searched = redToMove_ ? TurnedOver(board_) : board_;
+  const bool red = toMove_ == Side::kPlayer;
+  const Board searched = red ? TurnedOver(board_) : board_;
   Engine& engine = *engine_;
-  engine.SearchDepth = static_cast<std::int16_t>(depth);
-  // Red is the bottom side, the game's player; the searched side is black.
-  const std::vector<MoveRecord> legal = LegalStandardMoves(engine, searched, false);
+  // The searched side is black, the game's computer.
+  const std::vector<MoveRecord> legal = LegalStandardMoves(engine, searched, Side::kComputer);
   std::string answer = dialect_ == Dialect::kUcci ? "nobestmove" : "bestmove (none)";
-  if (!legal.empty() && engine.CheckGenerals(searched, engine.SearchDepth) == 0) {
+  if (!legal.empty() && engine.CheckGenerals(searched, 0) == 0) {
     const auto start = std::chrono::steady_clock::now();
     const std::uint64_t leavesBefore = engine.leavesEvaluated;
-    engine.board = searched;
-    engine.BestMove = MoveRecord();
-    std::int16_t score = engine.Search(engine.SearchDepth);
+    const ChosenMove chosen = engine.ChooseMove(searched, Side::kComputer, depth);
+    std::int16_t score = chosen.score;
     ProtocolMove move = FromRecord(legal.front());
     bool found = false;
-    for (const MoveRecord& m : legal) found = found || SameMove(m, engine.BestMove);
+    for (const MoveRecord& m : legal) found = found || (chosen.move && SameMove(m, *chosen.move));
     if (found) {
-      move = FromRecord(engine.BestMove);
+      move = FromRecord(*chosen.move);
     } else {
       // The search saw nothing better than losing anyway (or chose a move that
       // standard rules forbid): play the first legal move, with its own score.
-      engine.board = searched;
-      engine.MakeMove(static_cast<std::uint8_t>(move.fromX), static_cast<std::uint8_t>(move.fromY),
-                      static_cast<std::uint8_t>(move.toX), static_cast<std::uint8_t>(move.toY));
-      score = static_cast<std::int16_t>(-engine.Search(static_cast<std::int16_t>(depth - 1)));
+      score = engine.ScoreMove(searched, Side::kComputer, depth, legal.front());
     }
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start)
                         .count();
     Board after = searched;
     Play(after, move);
-    const bool mates = LegalStandardMoves(engine, after, true).empty();
-    if (redToMove_) {
+    const bool mates = LegalStandardMoves(engine, after, Side::kPlayer).empty();
+    if (red) {
       move.fromY = kRanks - 1 - move.fromY;
       move.toY = kRanks - 1 - move.toY;
     }

@@ -42,7 +42,8 @@ class ProtocolSession {
   void Finish();
 
   const Board& board() const { return board_; }
-  bool redToMove() const { return redToMove_; }
+  // Red, the bottom side, is the game's player.
+  Side toMove() const { return toMove_; }
   int depth() const { return depth_; }
 
  private:
@@ -58,7 +59,7 @@ class ProtocolSession {
   std::ostream& out_;
   std::unique_ptr<Engine> engine_;
   Board board_;
-  bool redToMove_ = true;
+  Side toMove_ = Side::kPlayer;
   int depth_ = kDefaultProtocolDepth;
   int deepest_;
   // The bestmove line of a go infinite or go ponder, given at stop/ponderhit.

@@ -390,7 +390,7 @@ class GameTest : public GameWindowTest {
     board(3, 9) = kPlayerGeneral;
     board(0, 9) = kPlayerChariot;
     LoadPosition(W(), board);
-    QCOMPARE(int(W().Rules().GenerateMoves(board, 2, false)), 0);
+    QCOMPARE(int(W().Rules().GenerateMoves(board, 2, Side::kComputer)), 0);
     ClickMove(W(), 0, 9, 0, 8);
     QCOMPARE(W().Game().PlayerHistory.Count(), 1);
     QCOMPARE(W().Rules().ComputerHistory.Count(), 0);

@@ -95,11 +95,7 @@ QStringList ListLines(const QListWidget* list) {
 
 MoveRecord ReferenceReply(const Board& board, int depth) {
   static Engine engine;
-  engine.board = board;
-  engine.SearchDepth = static_cast<std::int16_t>(depth);
-  engine.BestMove = MoveRecord{};
-  engine.Search(engine.SearchDepth);
-  return engine.BestMove;
+  return engine.ChooseMove(board, Side::kComputer, depth).move.value_or(MoveRecord{});
 }
 
 void ClickMove(MainWindow& window, int fx, int fy, int tx, int ty) {
@@ -166,7 +162,7 @@ QString CheckConsistency(const MainWindow& window) {
     Engine probe;
     probe.board = window.Game().board;
     probe.SearchDepth = 2;
-    if (probe.GenerateMoves(probe.board, 2, false) != 0)
+    if (probe.GenerateMoves(probe.board, 2, Side::kComputer) != 0)
       return QStringLiteral("a turn lacks its reply although the computer had moves");
   }
 
