@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "geometry.h"
+
 namespace lorvane {
 
 namespace {
@@ -29,7 +31,7 @@ BoardCursor::BoardCursor(QWidget* parent) : QWidget(parent) {
 void BoardCursor::PlaceOn(int x, int y) {
   file_ = x;
   rank_ = y;
-  move(48 * x + 12 - kOffset, 48 * y + 26 - kOffset);
+  move(PointLeft(x) - kOffset, PointTop(y) - kOffset);
 }
 
 // A closed square, unlike the corner brackets of the markers: a blue band

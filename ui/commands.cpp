@@ -1,12 +1,14 @@
 // The menus, the four picture buttons and the difficulty.
 #include <QAction>
 #include <QApplication>
-#include <QRadioButton>
 
 #include "about_box.h"
 #include "main_window.h"
 
 namespace lorvane {
+
+void MainWindow::Form_Activate() { game_.NewGame(); }
+void MainWindow::Image9_Click() { game_.TakeBack(); }
 
 void MainWindow::Open_Click() { Image7_Click(); }
 void MainWindow::Back_Click() { Image9_Click(); }
@@ -15,15 +17,16 @@ void MainWindow::Lose_Click() { Image13_Click(); }
 
 void MainWindow::Image7_Click() { Form_Activate(); }
 
-// A draw offer is always refused.
+// The game refuses the draw with a message; the buttons then go back to
+// their normal pictures.
 void MainWindow::Image11_Click() {
-  ShowMessage(QString::fromUtf8("不和！"));
+  game_.OfferDraw();
   Form_MouseMove();
 }
 
+// A message, a new game, and the buttons back to normal.
 void MainWindow::Image13_Click() {
-  ShowMessage(QString::fromUtf8("呵呵！算你还识相！"));
-  Form_Activate();
+  game_.Resign();
   Form_MouseMove();
 }
 
@@ -33,31 +36,10 @@ void MainWindow::Quit_Click() {
   QCoreApplication::exit(0);
 }
 
-void MainWindow::low_Click() {
-  low->setChecked(true);
-  High->setChecked(false);
-  Option1->setChecked(true);
-  engine_->SearchDepth = 2;
-}
-
-void MainWindow::High_Click() {
-  High->setChecked(true);
-  low->setChecked(false);
-  Option2->setChecked(true);
-  engine_->SearchDepth = 3;
-}
-
-void MainWindow::Option1_Click() {
-  low->setChecked(true);
-  High->setChecked(false);
-  engine_->SearchDepth = 2;
-}
-
-void MainWindow::Option2_Click() {
-  low->setChecked(false);
-  High->setChecked(true);
-  engine_->SearchDepth = 3;
-}
+void MainWindow::low_Click() { game_.SetDifficulty(Level::kLow); }
+void MainWindow::High_Click() { game_.SetDifficulty(Level::kHigh); }
+void MainWindow::Option1_Click() { game_.SetDifficulty(Level::kLow); }
+void MainWindow::Option2_Click() { game_.SetDifficulty(Level::kHigh); }
 
 void MainWindow::About_Click() {
   if (!frmAbout) frmAbout = new AboutBox(this);

@@ -81,7 +81,8 @@ void MainWindow::CursorMoved() {
 int MainWindow::PictureOn(int x, int y) const {
   for (int k = 0; k < 32; ++k) {
     const PictureControl* piece = Image2[k];
-    if (!piece->isHidden() && piece->Left() / 48 == x && piece->Top() / 48 == y) return k;
+    if (!piece->isHidden() && PictureFile(piece->Left()) == x && PictureRank(piece->Top()) == y)
+      return k;
   }
   return -1;
 }
@@ -91,23 +92,9 @@ int MainWindow::PictureOn(int x, int y) const {
 void MainWindow::ClickUnderCursor() {
   keyboardOnBoard_ = true;
   ShowCursorIfFocused();
-  const int k = PictureOn(Cursor->File(), Cursor->Rank());
-  if (k >= 0)
-    Image2_Click(k);
-  else
-    BoardClickAt(Cursor->File(), Cursor->Rank());
+  game_.ClickPoint(Cursor->File(), Cursor->Rank());
 }
 
-void MainWindow::DropSelection() {
-  if (!game_.SelectedPoint.IsSet()) {
-    Announce(QString::fromUtf8("没有选中的棋子"));
-    return;
-  }
-  game_.SelectedPoint.Clear();
-  game_.TargetPoint.Clear();
-  Image3->hide();
-  Image4->hide();
-  Announce(QString::fromUtf8("取消选择"));
-}
+void MainWindow::DropSelection() { game_.DropSelection(); }
 
 }  // namespace lorvane

@@ -39,7 +39,7 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
+MainWindow::MainWindow() : game_(*this) {
   setWindowTitle(QString::fromLatin1(kAppTitle));
   BuildClientArea();
   BuildMenus();
@@ -49,7 +49,6 @@ MainWindow::MainWindow() : engine_(std::make_unique<Engine>()) {
   // The window cannot be resized: the board is a fixed picture.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   qApp->installEventFilter(this);
-  Form_Load();
   // The first new game is set up as the window is made, so that it opens on
   // the initial position. Its first activation then has nothing left to do:
   // where the window becomes active only with the user's first click (no
@@ -74,13 +73,13 @@ void MainWindow::BuildClientArea() {
   setCentralWidget(client);
 
   // Created in any order; the stacking order is set at the end.
-  Image1 = new PictureControl(client, QStringLiteral("Image1"), 452, 501);
-  Image1->Place(0, 16);
+  Image1 = new PictureControl(client, QStringLiteral("Image1"), kBoardWidth, kBoardHeight);
+  Image1->Place(kBoardLeft, kBoardTop);
   Image1->SetPicture(QStringLiteral(":/pictures/board.png"));
 
   PictureControl** markers[4] = {&Image3, &Image4, &Image5, &Image6};
   for (int i = 0; i < 4; ++i) {
-    *markers[i] = new PictureControl(client, QStringLiteral("Image%1").arg(i + 3), 44, 44);
+    *markers[i] = new PictureControl(client, QStringLiteral("Image%1").arg(i + 3), kMarkerSize, kMarkerSize);
     (*markers[i])->SetPicture(QStringLiteral(":/pictures/marker.png"));
     (*markers[i])->hide();
   }
@@ -91,7 +90,7 @@ void MainWindow::BuildClientArea() {
   Image6->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   for (int k = 0; k < 32; ++k) {
-    Image2[k] = new PictureControl(client, QStringLiteral("Image2_%1").arg(k), 43, 43, k);
+    Image2[k] = new PictureControl(client, QStringLiteral("Image2_%1").arg(k), kPieceSize, kPieceSize, k);
     Image2[k]->SetPicture(PiecePicturePath(k));
     Image2[k]->hide();
   }
@@ -284,13 +283,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (frmAbout) delete frmAbout.data();
   QMainWindow::closeEvent(event);
-}
-
-void MainWindow::ShowMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
-                  this);
-  box.button(QMessageBox::Ok)->setText(QString::fromUtf8("确定"));
-  box.exec();
 }
 
 }  // namespace lorvane

@@ -1,7 +1,8 @@
 // The game window: the board picture with its 32 piece pictures and four
 // markers, the file numbers, the two move lists, the difficulty frame, the
-// four picture buttons and the menu bar. It owns the game and plays the
-// computer's turns through the engine.
+// four picture buttons and the menu bar. It is a view of the game it holds:
+// its handlers pass the player's clicks and commands to the game, and it
+// shows what the game reports.
 #pragma once
 
 #include <QMainWindow>
@@ -9,13 +10,15 @@
 #include <QString>
 #include <array>
 #include <memory>
-#include <optional>
+#include <string>
 
 #include "about_box.h"
 #include "accessibility.h"
 #include "board_cursor.h"
 #include "engine.h"
-#include "game_state.h"
+#include "game.h"
+#include "game_view.h"
+#include "geometry.h"
 #include "picture_control.h"
 
 class QAction;
@@ -29,34 +32,26 @@ namespace lorvane {
 
 // The window's caption, also the caption of its message boxes.
 extern const char kAppTitle[];
-// Size of the client area below the menu bar.
-constexpr int kClientWidth = 651;
-constexpr int kClientHeight = 538;
 
-// Left and Top of a piece or marker picture standing on (x, y).
-inline int PointLeft(int x) { return 48 * x + 12; }
-inline int PointTop(int y) { return 48 * y + 26; }
-
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public GameView {
   Q_OBJECT
 
  public:
   MainWindow();
   ~MainWindow() override;
 
-  GameState& Game() { return game_; }
-  const GameState& Game() const { return game_; }
-  Engine& Rules() { return *engine_; }
-  const Engine& Rules() const { return *engine_; }
+  lorvane::Game& Game() { return game_; }
+  const lorvane::Game& Game() const { return game_; }
+  Engine& Rules() { return game_.Rules(); }
+  const Engine& Rules() const { return game_.Rules(); }
   AboutBox* AboutWindow() const { return frmAbout; }
 
-  // Game state (game_state.cpp).
-  void Form_Load();
+  // A new game and taking back a turn (commands.cpp).
   void Form_Activate();
   void Image9_Click();
 
   // Drawing (rendering.cpp).
-  void RedrawPieces();
+  void RedrawPieces() override;
 
   // Player input (player_input.cpp).
   void Image2_Click(int index);
@@ -81,9 +76,6 @@ class MainWindow : public QMainWindow {
   QString CursorWords() const;
   void ReadPosition();
 
-  // The computer's turn (computer_turn.cpp).
-  void ComputerMove();
-
   // Commands (commands.cpp).
   void Open_Click();
   void Back_Click();
@@ -104,8 +96,17 @@ class MainWindow : public QMainWindow {
   void Image14_MouseMove();
   void Form_MouseMove();
 
-  // A modal message box with one OK button and the game's title.
-  void ShowMessage(const QString& text);
+  // What the game reports (game_view.cpp).
+  void ShowMarker(Marker marker, int x, int y) override;
+  void HideMarker(Marker marker) override;
+  void AddLine(Side list, const std::string& line) override;
+  void RemoveLine(Side list, int i) override;
+  void ClearLines() override;
+  // A modal message box with one OK button and the game's title; the game
+  // goes on once it is closed.
+  void ShowMessage(const std::string& text) override;
+  void Say(const std::string& words) override;
+  void ShowDifficulty(Level level) override;
 
   // The controls, named as the game's code refers to them.
   QWidget* client = nullptr;
@@ -164,25 +165,9 @@ class MainWindow : public QMainWindow {
   bool BoardEvent(QEvent* event);
   void ShowCursorIfFocused();
   void CursorMoved();
-  // After a turn has been played: the two move lines, captures, game end.
-  void AnnounceTurn(int turn);
-  // Whether the game has ended: a general is missing, or the last turn has
-  // the player's move and no reply because the computer had no move.
-  bool GameOver() const;
-  // Tries the move from SelectedPoint to TargetPoint (already set and on the
-  // board); plays it and the computer's reply if it is legal.
-  void TryMove();
-  // Plays the player's move on the window's board and records and lists it.
-  void PlayPlayerMove();
-  // Tries a move to a point computed from a picture or from the cursor, not
-  // yet known to be on the board.
-  void TryTarget(int file, int rank);
-  // A click on the board: at the point given, or else at the point under
-  // the mouse cursor as it is when the click is handled.
-  void BoardClick(std::optional<QPoint> point);
+  PictureControl* MarkerPicture(Marker marker) const;
 
-  GameState game_;
-  std::unique_ptr<Engine> engine_;
+  lorvane::Game game_;
   QPointer<AboutBox> frmAbout;
   // Activation: whether the window has been active yet, and whether the
   // About box was the last of the game's windows to be active.

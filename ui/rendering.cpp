@@ -63,7 +63,7 @@ void MainWindow::RedrawPieces() {
       piece->Place(PointLeft(x), PointTop(y));
       piece->show();
       piece->repaint();
-      names[kind.index[position]] = PieceWords(code, x, y);
+      names[kind.index[position]] = QString::fromStdString(PieceWords(code, x, y));
     }
   }
   for (int k = 0; k < 32; ++k)

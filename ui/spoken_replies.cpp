@@ -1,10 +1,9 @@
-// What the game says to a screen reader: each turn's two move lines with
-// their captures and the end of the game, the selection, take-backs, new
-// games and, on request, the whole position.
+// What a screen reader finds in the window: names for the board, the
+// markers, the buttons and the lists, and a status that speaks the game's
+// words.
 #include <QListWidget>
 
 #include "main_window.h"
-#include "spoken_words.h"
 
 namespace lorvane {
 
@@ -60,38 +59,9 @@ void MainWindow::Announce(const QString& text) {
 }
 
 QString MainWindow::CursorWords() const {
-  const int x = Cursor->File();
-  const int y = Cursor->Rank();
-  QString words = PointWords(game_.board, x, y);
-  if (game_.SelectedPoint.IsSet() && game_.SelectedPoint.x == x && game_.SelectedPoint.y == y)
-    words += U("，已选中");
-  if (!Image6->isHidden() && Image6->pos() == QPoint(PointLeft(x), PointTop(y)))
-    words += U("，电脑刚走到这里");
-  return words;
+  return QString::fromStdString(game_.PointDescription(Cursor->File(), Cursor->Rank()));
 }
 
-void MainWindow::ReadPosition() { Announce(PositionWords(game_.board)); }
-
-void MainWindow::AnnounceTurn(int turn) {
-  const MoveHistory& player = game_.PlayerHistory;
-  const MoveHistory& computer = engine_->ComputerHistory;
-  QString text = U("玩家：") + List1->item(turn)->text();
-  if (player.captured[turn] != kEmpty) text += U("，吃") + TakenWords(player.captured[turn]);
-  text += U("。");
-  const bool replied = computer.InUse(turn) && turn < List2->count();
-  if (replied) {
-    text += U("电脑：") + List2->item(turn)->text();
-    if (computer.captured[turn] != kEmpty) text += U("，吃") + TakenWords(computer.captured[turn]);
-    text += U("。");
-  }
-  // Both generals stood before this turn, so a missing one was taken in it.
-  if (player.captured[turn] == kComputerGeneral)
-    text += U("电脑的将已被吃掉，你赢了。");
-  else if (replied && computer.captured[turn] == kPlayerGeneral)
-    text += U("玩家的帅已被吃掉，电脑赢了。");
-  else if (!replied)
-    text += U("电脑无棋可走，棋局结束。");
-  Announce(text);
-}
+void MainWindow::ReadPosition() { game_.ReadPosition(); }
 
 }  // namespace lorvane

@@ -33,7 +33,7 @@ QString PieceNameProblem(const MainWindow& window) {
       continue;
     }
     const int x = piece->Left() / 48, y = piece->Top() / 48;
-    const QString expected = PieceWords(window.Game().board(x, y), x, y);
+    const QString expected = QString::fromStdString(PieceWords(window.Game().board(x, y), x, y));
     if (expected.isEmpty() || name != expected)
       return QStringLiteral("picture %1 is named %2, not %3").arg(k).arg(name, expected);
   }
@@ -190,7 +190,7 @@ class AccessTest : public GameWindowTest {
     QString expected =
         U("玩家：") + w.List1->item(0)->text() + U("，吃电脑的马。电脑：") + w.List2->item(0)->text();
     const std::uint8_t retaken = w.Rules().ComputerHistory.captured[0];
-    if (retaken != kEmpty) expected += U("，吃") + TakenWords(retaken);
+    if (retaken != kEmpty) expected += U("，吃") + QString::fromStdString(TakenWords(retaken));
     QCOMPARE(g_said.last(), expected + U("。"));
 
     const QString reply = w.List2->item(0)->text();

@@ -403,43 +403,6 @@ class GameTest : public GameWindowTest {
     QCOMPARE(W().List1->count(), 0);
   }
 
-  // All 81 turns used: a further move is refused with a message and nothing
-  // changes; after a take-back the game goes on.
-  void eightyOneTurns() {
-    GameState& game = W().Game();
-    MoveHistory& computer = W().Rules().ComputerHistory;
-    for (int i = 0; i < kHistorySlots; ++i) {
-      const bool out = i % 2 == 0;
-      const int pf[2] = {out ? 1 : 2, out ? 9 : 7}, pt[2] = {out ? 2 : 1, out ? 7 : 9};
-      const int cf[2] = {out ? 1 : 2, out ? 0 : 2}, ct[2] = {out ? 2 : 1, out ? 2 : 0};
-      game.PlayerHistory.Store(i, pf[0], pf[1], pt[0], pt[1],
-                               MovePiece(game.board, pf[0], pf[1], pt[0], pt[1]));
-      W().List1->addItem(FormatPlayerMove(game.board, pf[0], pf[1], pt[0], pt[1]));
-      computer.Store(i, cf[0], cf[1], ct[0], ct[1], MovePiece(game.board, cf[0], cf[1], ct[0], ct[1]));
-      W().List2->addItem(FormatComputerMove(game.board, cf[0], cf[1], ct[0], ct[1]));
-    }
-    W().RedrawPieces();
-    CHECK_CONSISTENT(W());
-    const Board full = game.board;
-    ClickMove(W(), 0, 6, 0, 5);
-    QCOMPARE(closer_->messages,
-             QStringList{U("本局已满八十一回合，无法继续走棋。请悔棋或重新开局。")});
-    QCOMPARE(closer_->titles, QStringList{QStringLiteral("Lorvane V2.0")});
-    QCOMPARE(closer_->buttonCounts, 1);
-    QVERIFY(game.board == full);
-    QCOMPARE(game.PlayerHistory.Count(), kHistorySlots);
-    QCOMPARE(W().List1->count(), kHistorySlots);
-    CHECK_CONSISTENT(W());
-    // The 81st turn is taken back like the first; then the move is played.
-    PressButton(W(), W().Image10);
-    QCOMPARE(game.PlayerHistory.Count(), kHistorySlots - 1);
-    CHECK_CONSISTENT(W());
-    ClickMove(W(), 0, 6, 0, 5);
-    QCOMPARE(game.PlayerHistory.Count(), kHistorySlots);
-    QCOMPARE(computer.Count(), kHistorySlots);
-    QCOMPARE(closer_->messages.size(), 1);
-    CHECK_CONSISTENT(W());
-  }
 };
 
 QTEST_MAIN(GameTest)

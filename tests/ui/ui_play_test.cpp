@@ -114,7 +114,7 @@ class PlayTest : public GameWindowTest {
       Board expected = before;
       const std::uint8_t taken = MovePiece(expected, static_cast<std::uint8_t>(m.fx), static_cast<std::uint8_t>(m.fy),
                                            static_cast<std::uint8_t>(m.tx), static_cast<std::uint8_t>(m.ty));
-      const QString playerLine = FormatPlayerMove(expected, m.fx, m.fy, m.tx, m.ty);
+      const QString playerLine = QString::fromStdString(FormatPlayerMove(expected, m.fx, m.fy, m.tx, m.ty));
       const int depth = w.Option2->isChecked() ? 3 : 2;
       const MoveRecord reply = ReferenceReply(expected, depth);
       const bool replies = reply.FromX() != reply.ToX() || reply.FromY() != reply.ToY();
@@ -122,7 +122,8 @@ class PlayTest : public GameWindowTest {
       std::uint8_t replyTook = kEmpty;
       if (replies) {
         replyTook = MovePiece(expected, reply.slot[1], reply.slot[2], reply.slot[3], reply.slot[4]);
-        computerLine = FormatComputerMove(expected, reply.FromX(), reply.FromY(), reply.ToX(), reply.ToY());
+        computerLine = QString::fromStdString(
+            FormatComputerMove(expected, reply.FromX(), reply.FromY(), reply.ToX(), reply.ToY()));
       }
 
       PlayMove(m.fx, m.fy, m.tx, m.ty);

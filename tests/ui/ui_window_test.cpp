@@ -157,9 +157,9 @@ class WindowTest : public QObject {
     texts << U("已经结束!!!") << U("不和！") << U("呵呵！算你还识相！") << U("确定")
           << U("本局已满八十一回合，无法继续走棋。请悔棋或重新开局。") << U("进平退");
     for (int code = 1; code <= 14; ++code)
-      texts << PlayerPieceName(static_cast<std::uint8_t>(code))
-            << ComputerPieceName(static_cast<std::uint8_t>(code));
-    for (int n = 1; n <= 10; ++n) texts << ChineseNumeral(n) << QString::number(n);
+      texts << QString::fromStdString(PlayerPieceName(static_cast<std::uint8_t>(code)))
+            << QString::fromStdString(ComputerPieceName(static_cast<std::uint8_t>(code)));
+    for (int n = 1; n <= 10; ++n) texts << QString::fromStdString(ChineseNumeral(n)) << QString::number(n);
     const QRawFont font = QRawFont::fromFont(QFont(SerifFamily()));
     QVERIFY(font.isValid());
     for (const QString& text : texts)

@@ -75,13 +75,13 @@ ExpectedLists ListsFromHistories(const MoveHistory& player, const MoveHistory& c
   for (int i = 0; i < kHistorySlots; ++i) {
     if (player.InUse(i)) {
       MovePiece(board, player.fromX[i], player.fromY[i], player.toX[i], player.toY[i]);
-      lists.player << FormatPlayerMove(board, player.fromX[i], player.fromY[i], player.toX[i],
-                                       player.toY[i]);
+      lists.player << QString::fromStdString(FormatPlayerMove(
+          board, player.fromX[i], player.fromY[i], player.toX[i], player.toY[i]));
     }
     if (computer.InUse(i)) {
       MovePiece(board, computer.fromX[i], computer.fromY[i], computer.toX[i], computer.toY[i]);
-      lists.computer << FormatComputerMove(board, computer.fromX[i], computer.fromY[i],
-                                           computer.toX[i], computer.toY[i]);
+      lists.computer << QString::fromStdString(FormatComputerMove(
+          board, computer.fromX[i], computer.fromY[i], computer.toX[i], computer.toY[i]));
     }
   }
   return lists;

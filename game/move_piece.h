@@ -1,6 +1,5 @@
-// What the window keeps of the game between clicks: its own board, the
-// player's selection and the player's move history. The computer's history
-// lives in the engine beside the engine's board.
+// The points a game keeps between clicks, and the move primitive of the
+// game's own board.
 #pragma once
 
 #include <cstdint>
@@ -19,16 +18,14 @@ struct GamePoint {
 
   bool IsSet() const { return x != kNoPoint; }
   void Clear() { x = y = kNoPoint; }
+  void Set(int file, int rank) {
+    x = static_cast<std::uint8_t>(file);
+    y = static_cast<std::uint8_t>(rank);
+  }
+  bool Is(int file, int rank) const { return IsSet() && x == file && y == rank; }
 };
 
-struct GameState {
-  Board board;
-  GamePoint SelectedPoint;
-  GamePoint TargetPoint;
-  MoveHistory PlayerHistory;
-};
-
-// Moves whatever stands on the from-point to the to-point of the window's
+// Moves whatever stands on the from-point to the to-point of the game's
 // board, without any rule check, and returns the code that stood there.
 std::uint8_t MovePiece(Board& board, std::uint8_t fromX, std::uint8_t fromY, std::uint8_t toX,
                        std::uint8_t toY);

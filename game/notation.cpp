@@ -13,32 +13,32 @@ const char* const kComputerNames[] = {"【将】", "【车】", "【马】", "�
 
 // The direction word of a move that advances by `advance` ranks towards the
 // opponent (negative: backwards).
-QString Direction(int advance) {
-  if (advance > 0) return QString::fromUtf8("进");
-  if (advance == 0) return QString::fromUtf8("平");
-  return QString::fromUtf8("退");
+std::string Direction(int advance) {
+  if (advance > 0) return "进";
+  if (advance == 0) return "平";
+  return "退";
 }
 
 }  // namespace
 
-QString ChineseNumeral(int n) {
-  if (n < 1 || n > 10) return QString();
-  return QString::fromUtf8(kNumerals[n - 1]);
+std::string ChineseNumeral(int n) {
+  if (n < 1 || n > 10) return std::string();
+  return kNumerals[n - 1];
 }
 
-QString PlayerPieceName(std::uint8_t code) {
-  if (!IsPlayerPiece(code)) return QString();
-  return QString::fromUtf8(kPlayerNames[code - kPlayerGeneral]);
+std::string PlayerPieceName(std::uint8_t code) {
+  if (!IsPlayerPiece(code)) return std::string();
+  return kPlayerNames[code - kPlayerGeneral];
 }
 
-QString ComputerPieceName(std::uint8_t code) {
-  if (!IsComputerPiece(code)) return QString();
-  return QString::fromUtf8(kComputerNames[code - kComputerGeneral]);
+std::string ComputerPieceName(std::uint8_t code) {
+  if (!IsComputerPiece(code)) return std::string();
+  return kComputerNames[code - kComputerGeneral];
 }
 
-QString FormatPlayerMove(const Board& board, int fx, int fy, int tx, int ty) {
+std::string FormatPlayerMove(const Board& board, int fx, int fy, int tx, int ty) {
   const std::uint8_t code = board(tx, ty);
-  QString line = PlayerPieceName(code);
+  std::string line = PlayerPieceName(code);
   line += ChineseNumeral(9 - fx);
   // The player moves up the board: a smaller rank is forward.
   line += Direction(fy - ty);
@@ -46,14 +46,14 @@ QString FormatPlayerMove(const Board& board, int fx, int fy, int tx, int ty) {
   return line;
 }
 
-QString FormatComputerMove(const Board& board, int fx, int fy, int tx, int ty) {
+std::string FormatComputerMove(const Board& board, int fx, int fy, int tx, int ty) {
   const std::uint8_t code = board(tx, ty);
-  QString line = ComputerPieceName(code);
-  line += QLatin1Char(' ');
-  line += QString::number(fx + 1);
+  std::string line = ComputerPieceName(code);
+  line += ' ';
+  line += std::to_string(fx + 1);
   // The computer moves down the board: a larger rank is forward.
   line += Direction(ty - fy);
-  line += QString::number(code == kComputerPawn ? 1 : ty + 1);
+  line += std::to_string(code == kComputerPawn ? 1 : ty + 1);
   return line;
 }
 
