@@ -27,8 +27,6 @@ class QRadioButton;
 
 namespace lorvane {
 
-// The window's caption, also the caption of its message boxes.
-extern const char kAppTitle[];
 // Size of the client area below the menu bar.
 constexpr int kClientWidth = 651;
 constexpr int kClientHeight = 538;
