@@ -1,20 +1,22 @@
 #!/bin/bash
 # Checks Lorvane as the desktop sees it once installed.
 #
-#   check_install.sh files   BUILD_DIR APP_ID   install into temporary DESTDIRs (two
-#                                               prefixes): every file where the desktop
-#                                               looks for it, validators, manual pages
-#   check_install.sh game    BUILD_DIR APP_ID   the installed game, run from its installed
-#                                               path alone, shows its window (offscreen),
-#                                               and under X its window carries the class
-#                                               the menu entry names, the icon and title
-#   check_install.sh package BUILD_DIR APP_ID   the Debian package: fields, dependencies,
-#                                               contents, lintian
+#   check_install.sh MODE BUILD_DIR APP_ID VERSION TITLE
+#
+# VERSION is the game's version, TITLE its window's caption. MODE is one of
+#   files    install into temporary DESTDIRs (two prefixes): every file where the
+#            desktop looks for it, validators, manual pages, changelog
+#   game     the installed game, run from its installed path alone, shows its window
+#            (offscreen), and under X its window carries the class the menu entry
+#            names, the icon and title
+#   package  the Debian package: fields, dependencies, contents, lintian
 set -eu
 
 mode=$1
 build=$(cd "$2" && pwd)
 app_id=$3
+version=$4
+title=$5
 arch=$(dpkg --print-architecture)
 work=$(mktemp -d)
 pids=()
@@ -93,6 +95,8 @@ check_tree() {
   fi
   grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$root/share/metainfo/$app_id.metainfo.xml" ||
     fail "metainfo does not launch $app_id.desktop"
+  grep -q "<release version=\"$version\" " "$root/share/metainfo/$app_id.metainfo.xml" ||
+    fail "metainfo has no release $version"
 
   # Each icon is drawn at its size.
   for s in $icon_sizes; do
@@ -104,7 +108,8 @@ check_tree() {
   # Manual pages: compressed, section 6, and groff formats them without a warning.
   for p in lorvane lorvane-engine; do
     local page=$root/share/man/man6/$p.6.gz
-    zcat "$page" | grep -q "^\.TH $(echo "$p" | tr a-z A-Z | sed 's/-/\\\\-/') 6 " || fail "$p.6: no .TH line for section 6"
+    zcat "$page" | grep -q "^\.TH $(echo "$p" | tr a-z A-Z | sed 's/-/\\\\-/') 6 \".*\" \"Lorvane $version\" " ||
+      fail "$p.6: no .TH line for section 6 of Lorvane $version"
     local warnings
     warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 -K utf8 2>&1) || fail "groff on $p.6"
     [ -z "$warnings" ] || fail "groff warns on $p.6: $warnings"
@@ -112,6 +117,9 @@ check_tree() {
 
   grep -q "GNU GENERAL PUBLIC LICENSE" "$root/share/doc/lorvane/LICENSE" || fail "LICENSE"
   grep -q "SIL OPEN FONT LICENSE Version 1.1" "$root/share/doc/lorvane/OFL.txt" || fail "OFL.txt"
+  # The changelog's last entry is this version's.
+  zcat "$root/share/doc/lorvane/changelog.gz" | head -1 | grep -qF "lorvane ($version) " ||
+    fail "the changelog's last entry is not version $version"
 }
 
 # The installed game, started from its installed path with a clean
@@ -164,7 +172,7 @@ EOF
     { cat "$work/x11-game.log" >&2; fail "no window of class $wm_class under X"; }
   grep -q '^WM_CLASS(STRING) = "lorvane", "'"$wm_class"'"$' "$work/xprop.txt" ||
     fail "WM_CLASS: $(grep WM_CLASS "$work/xprop.txt")"
-  grep -q '^_NET_WM_NAME(UTF8_STRING) = "Lorvane V2.0"$' "$work/xprop.txt" ||
+  grep -qxF "_NET_WM_NAME(UTF8_STRING) = \"$title\"" "$work/xprop.txt" ||
     fail "title: $(grep _NET_WM_NAME "$work/xprop.txt")"
   for s in 16 32 48 128; do
     grep -q "Icon ($s x $s):" "$work/xprop.txt" || fail "the window has no ${s}x${s} icon"
@@ -190,6 +198,7 @@ case $mode in
     field() { dpkg-deb -f "$deb" "$1"; }
     [ "$(basename "$deb")" = "lorvane_$(field Version)_$arch.deb" ] || fail "package file name $(basename "$deb")"
     [ "$(field Package)" = lorvane ] || fail "Package: $(field Package)"
+    [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
     [ "$(field Section)" = games ] || fail "Section: $(field Section)"
     [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
     field Maintainer | grep -q "Lorvane project" || fail "Maintainer: $(field Maintainer)"

@@ -14,6 +14,7 @@
 #include "perft.h"
 #include "played_positions.h"
 #include "tool_run.h"
+#include "version.h"
 
 using namespace lorvane;
 using lorvane::fixtures::RunTool;
@@ -125,12 +126,15 @@ TEST(ProtocolTest, ScriptedSessionsInBothDialects) {
   const std::string mateIn1 = "3k4r/9/9/9/9/9/9/9/r8/4K4 b";  // black mates in one
   const std::string longLine(100000, 'x');
 
+  // The engine calls itself by the game's name and version.
+  const std::string idName = std::string("id name ") + kEngineName;
+  EXPECT_EQ(kEngineName, std::string("Lorvane ") + kVersion);
   for (const bool ucci : {true, false}) {
     const std::string hello = ucci ? "ucci" : "uci";
     const std::vector<std::string> handshake =
-        ucci ? std::vector<std::string>{"id name Lorvane 2.0", "id author *",
+        ucci ? std::vector<std::string>{idName, "id author *",
                                         "option Depth type spin min 1 max 5 default 3", "ucciok"}
-             : std::vector<std::string>{"id name Lorvane 2.0", "id author *",
+             : std::vector<std::string>{idName, "id author *",
                                         "option name Depth type spin default 3 min 1 max 5",
                                         "option name UCI_Variant type combo default xiangqi var xiangqi",
                                         "uciok"};

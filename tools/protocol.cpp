@@ -6,6 +6,7 @@
 #include "engine.h"
 #include "fen.h"
 #include "perft.h"
+#include "version.h"
 
 namespace lorvane {
 
@@ -142,7 +143,7 @@ void ProtocolSession::Handshake() {
   const std::string depth = std::to_string(kDefaultProtocolDepth);
   const std::string range =
       "min " + std::to_string(kMinProtocolDepth) + " max " + std::to_string(kMaxProtocolDepth);
-  Say("id name Lorvane 2.0");
+  Say(std::string("id name ") + kEngineName);
   Say("id author the Lorvane developers");
   if (dialect_ == Dialect::kUcci) {
     Say("option Depth type spin " + range + " default " + depth);

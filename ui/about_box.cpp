@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "version.h"
 #include "window_fonts.h"
 
 namespace lorvane {
@@ -22,14 +23,16 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QString::fromUtf8("关于 Lorvane"));
   setFixedSize(Px(4545), Px(3300));
 
-  Label1 = new QLabel(QStringLiteral("Lorvane V2.0"), this);
+  Label1 = new QLabel(QString::fromLatin1(kAppTitle), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(AboutTitleFont());
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setGeometry(Px(1080), Px(480), Px(2895), Px(255));
 
-  Label3 = new QLabel(QString::fromUtf8("LorvaneV2.0是一个简单的中国象棋人机对弈的小游戏。"
-                                        "Lorvane难度分为两级，初级和高级，以适合不同用户的需要。"),
+  // Here the name and the version run together, without the caption's space.
+  Label3 = new QLabel(QString::fromLatin1(kName) + QLatin1Char('V') + QString::fromLatin1(kVersion) +
+                          QString::fromUtf8("是一个简单的中国象棋人机对弈的小游戏。"
+                                            "Lorvane难度分为两级，初级和高级，以适合不同用户的需要。"),
                       this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setWordWrap(true);

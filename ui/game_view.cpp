@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "main_window.h"
+#include "version.h"
 
 namespace lorvane {
 

@@ -20,11 +20,10 @@
 #include "etched_frame.h"
 #include "move_list.h"
 #include "rendering.h"
+#include "version.h"
 #include "window_fonts.h"
 
 namespace lorvane {
-
-const char kAppTitle[] = "Lorvane V2.0";
 
 namespace {
 

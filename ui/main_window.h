@@ -30,9 +30,6 @@ class QRadioButton;
 
 namespace lorvane {
 
-// The window's caption, also the caption of its message boxes.
-extern const char kAppTitle[];
-
 class MainWindow : public QMainWindow, public GameView {
   Q_OBJECT
 

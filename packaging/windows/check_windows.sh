@@ -1,6 +1,7 @@
 #!/bin/sh
 # End-to-end check of the Windows packages under Wine, in a fresh prefix:
-#   check_windows.sh SETUP.exe PORTABLE.zip UIA-PROBE.exe [SHOT_DIR]
+#   check_windows.sh SETUP.exe PORTABLE.zip UIA-PROBE.exe VERSION TITLE [SHOT_DIR]
+# with the game's VERSION and TITLE, the caption of its window:
 # the zip holds what a player needs; the installer runs silently; the
 # installed game starts on an X server, a move made with real X clicks is
 # answered, marked and written to both lists; the installed engine, started
@@ -13,7 +14,9 @@ set -eu
 setup=$(realpath "$1")
 zip=$(realpath "$2")
 probe=$(realpath "$3")
-shots=${4:-}
+version=$4
+title=$5
+shots=${6:-}
 
 work=$(mktemp -d)
 xvfb=""
@@ -81,7 +84,7 @@ for value in DisplayName DisplayIcon DisplayVersion Publisher UninstallString \
              QuietUninstallString EstimatedSize; do
   wine reg query "$key" /v "$value" >/dev/null 2>&1 || fail "uninstall entry lacks $value"
 done
-wine reg query "$key" /v DisplayVersion | grep -q '2\.0' || fail "wrong DisplayVersion"
+wine reg query "$key" /v DisplayVersion | grep -qF "$version" || fail "wrong DisplayVersion"
 
 # --- the installed engine, started with no arguments, CRLF input
 after_cannon='rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C2C4/9/RNBAKABNR b'
@@ -101,9 +104,11 @@ export DISPLAY=":$(cat "$work/display")"
 # Starts the game at a display scaling in percent (Windows' LogPixels), and
 # sets X, Y (the window), top (the client area's top, under the menu bar).
 pct=100
-# The game's visible window, if there is one.
+# The game's visible window, if there is one: the one captioned TITLE (for
+# xdotool, a regular expression matching TITLE alone).
+title_pattern="^$(printf '%s' "$title" | sed 's/[][\\.*^$+?(){}|]/\\&/g')\$"
 game_window() {
-  xdotool search --onlyvisible --name '^Lorvane V2\.0$' 2>/dev/null | head -n 1
+  xdotool search --onlyvisible --name "$title_pattern" 2>/dev/null | head -n 1
 }
 start_game() {
   pct=$1
@@ -156,7 +161,7 @@ click() {
 above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
 
 start_game 100
-wine "$probe" 'Lorvane V2.0' | tr -d '\r' > "$work/uia.txt"
+wine "$probe" "$title" | tr -d '\r' > "$work/uia.txt"
 [ "$(cat "$work/uia.txt")" = "$(printf 'Lorvane 中国象棋\t50032')" ] ||
   fail "UI Automation reads the window as: $(cat "$work/uia.txt")"
 shot "$work/before.png"

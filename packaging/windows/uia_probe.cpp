@@ -1,7 +1,7 @@
 // uia-probe: what a Windows screen reader gets from UI Automation for the
 // top-level window with a given title: its name and control type, printed as
 // "<name>\t<control type id>" (UTF-8). Used by the Windows end-to-end check.
-//   uia-probe.exe "Lorvane V2.0"
+//   uia-probe.exe "<window title>"
 #include <windows.h>
 #include <oleauto.h>
 

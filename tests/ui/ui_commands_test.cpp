@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "version.h"
 #include "window_driver.h"
 #include "window_fonts.h"
 
@@ -105,7 +106,7 @@ class CommandsTest : public GameWindowTest {
     PressButton(W(), W().Image12);
     PickMenuItem(W().Tie);
     QCOMPARE(closer_->messages, QStringList({U("不和！"), U("不和！")}));
-    QCOMPARE(closer_->titles, QStringList({"Lorvane V2.0", "Lorvane V2.0"}));
+    QCOMPARE(closer_->titles, QStringList({kAppTitle, kAppTitle}));
     QCOMPARE(closer_->okTexts, QStringList({U("确定"), U("确定")}));
     QCOMPARE(closer_->buttonCounts, 1);
     QVERIFY(W().Game().board == board);
@@ -172,11 +173,12 @@ class CommandsTest : public GameWindowTest {
     QVERIFY(!about->isModal());
     QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(about->size(), QSize(303, 220));
-    QCOMPARE(about->Label1->text(), QStringLiteral("Lorvane V2.0"));
+    QCOMPARE(about->Label1->text(), QString::fromLatin1(kAppTitle));
     QCOMPARE(about->Label1->geometry(), QRect(72, 32, 193, 17));
     QCOMPARE(about->Label1->font().pointSizeF(), 10.5);
     QCOMPARE(about->Label3->text(),
-             U("LorvaneV2.0是一个简单的中国象棋人机对弈的小游戏。Lorvane难度分为两级，初级和高级，以适合不同用户的需要。"));
+             U("LorvaneV") + QString::fromLatin1(kVersion) +
+                 U("是一个简单的中国象棋人机对弈的小游戏。Lorvane难度分为两级，初级和高级，以适合不同用户的需要。"));
     QCOMPARE(about->Label3->geometry(), QRect(24, 72, 265, 65));
     QVERIFY(!about->Label2->text().isEmpty());
     QCOMPARE(about->Label2->geometry(), QRect(48, 152, 249, 17));

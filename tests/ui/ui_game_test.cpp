@@ -7,6 +7,7 @@
 
 #include "notation.h"
 #include "rendering.h"
+#include "version.h"
 #include "window_driver.h"
 #include "window_fonts.h"
 
@@ -366,7 +367,7 @@ class GameTest : public GameWindowTest {
     QCOMPARE(W().Game().PlayerHistory.Count(), 1);
     ClickPoint(W(), 1, 0);
     QCOMPARE(closer_->messages.size(), 3);
-    QCOMPARE(closer_->titles.last(), QStringLiteral("Lorvane V2.0"));
+    QCOMPARE(closer_->titles.last(), QString::fromLatin1(kAppTitle));
     QCOMPARE(closer_->buttonCounts, 1);
 
     PressButton(W(), W().Image10);

@@ -14,6 +14,7 @@
 #include "embedded_fonts.h"
 #include "notation.h"
 #include "rendering.h"
+#include "version.h"
 #include "window_driver.h"
 #include "window_fonts.h"
 
@@ -43,7 +44,8 @@ class WindowTest : public QObject {
   void cleanup() { window_.reset(); }
 
   void captionAndClientArea() {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Lorvane V2.0"));
+    QCOMPARE(window_->windowTitle(), QString::fromLatin1(kAppTitle));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Lorvane V") + QString::fromLatin1(kVersion));
     QCOMPARE(window_->centralWidget(), window_->client);
     QCOMPARE(window_->client->size(), QSize(651, 538));
     QCOMPARE(window_->client->grab().size(), QSize(651, 538));

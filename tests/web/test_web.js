@@ -23,6 +23,9 @@ const { DesktopWindow } = require('./desktop_window');
 const site = path.resolve(process.argv[2] || 'build-web/site');
 const shots = path.resolve(process.argv[3] || 'build-web-tools/shots');
 const seed = Number(process.env.LORVANE_WEB_SEED || 20261208);
+// The game's title, the window's caption, as the build wrote it into the
+// site's manifest.
+const kTitle = JSON.parse(fs.readFileSync(path.join(site, 'manifest.webmanifest'), 'utf8')).name;
 // Where a click lands on the game window beside a message box (in the
 // window's middle): the bare form below the picture buttons.
 const kBeside = [620, 528];
@@ -150,7 +153,7 @@ async function wholeGames(engine, server, rand) {
     const game = new GamePage(driver);
     await game.waitForWindow();
     const title = await driver.title();
-    expect(title === 'Lorvane V2.0', `the page's title is ${title}`);
+    expect(title === kTitle, `the page's title is ${title}, not ${kTitle}`);
     const [ox, oy] = game.area.at(0, 0);
     const width = game.img.width / game.img.perCss;
     const centred = Math.abs(ox + 651 / 2 - width / 2) <= 8;
