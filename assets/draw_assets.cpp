@@ -41,6 +41,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "geometry.h"
+
 #ifndef LORVANE_FONT_DIR
 #define LORVANE_FONT_DIR "assets/fonts"
 #endif
@@ -48,15 +50,18 @@
 namespace {
 
 // ---------------------------------------------------------------------------
-// Geometry shared with the window code.
+// Geometry: the board's comes from the window's (geometry.h).
 
-constexpr int kBoardW = 452;
-constexpr int kBoardH = 501;
-constexpr int kGridX0 = 33;  // file line f at x = 33 + 48 f
-constexpr int kGridY0 = 32;  // rank line r at y = 32 + 48 r
-constexpr int kStep = 48;
-constexpr int kPiece = 43;
-constexpr int kMarker = 44;
+using lorvane::kBoardHeight;
+using lorvane::kBoardLeft;
+using lorvane::kBoardTop;
+using lorvane::kBoardWidth;
+using lorvane::kMarkerSize;
+using lorvane::kPieceSize;
+using lorvane::kPointPitch;
+using lorvane::PointLeft;
+using lorvane::PointTop;
+
 constexpr int kButtonW = 54;
 constexpr int kButtonH = 36;
 
@@ -223,8 +228,18 @@ QBrush TextureBrush(const QImage& tex, double s, QPointF origin = QPointF()) {
 
 const QColor kInk(52, 30, 14);
 
-double FileX(int f) { return kGridX0 + kStep * f + 0.5; }  // +0.5: centre of the pixel column
-double RankY(int r) { return kGridY0 + kStep * r + 0.5; }
+// The pixel column of a file's line and the pixel row of a rank's line, in
+// the board picture. A file's line runs down the middle column of the piece
+// pictures standing on it (kPieceSize / 2 columns from their left edge); a
+// rank's line runs one row below their middle row, where the board was
+// first drawn with it and has stayed.
+constexpr int GridColumn(int file) { return PointLeft(file) - kBoardLeft + kPieceSize / 2; }
+constexpr int GridRow(int rank) { return PointTop(rank) - kBoardTop + kPieceSize / 2 + 1; }
+static_assert(GridColumn(0) == 33 && GridColumn(8) == 417 && GridRow(0) == 32 && GridRow(9) == 464,
+              "file line f at x = 33 + 48 f, rank line r at y = 32 + 48 r");
+
+double FileX(int f) { return GridColumn(f) + 0.5; }  // +0.5: centre of the pixel column
+double RankY(int r) { return GridRow(r) + 0.5; }
 
 void DrawPositionMark(QPainter& p, int file, int rank) {
   const double x = FileX(file);
@@ -246,11 +261,11 @@ void DrawPositionMark(QPainter& p, int file, int rank) {
 QImage DrawBoard(int s) {
   const Rgb light{232, 186, 118};
   const Rgb dark{176, 114, 52};
-  QImage img = Texture(kBoardW, kBoardH, s, [&](double x, double y) {
+  QImage img = Texture(kBoardWidth, kBoardHeight, s, [&](double x, double y) {
     Rgb c = Wood(x, y, light, dark, 1234u, 13.0);
     // Gentle vignette towards the edges of the board.
-    const double nx = (x - kBoardW / 2.0) / (kBoardW / 2.0);
-    const double ny = (y - kBoardH / 2.0) / (kBoardH / 2.0);
+    const double nx = (x - kBoardWidth / 2.0) / (kBoardWidth / 2.0);
+    const double ny = (y - kBoardHeight / 2.0) / (kBoardHeight / 2.0);
     const double v = std::pow(std::clamp(std::max(std::fabs(nx), std::fabs(ny)), 0.0, 1.0), 6.0);
     c = Scale(c, 1.0 - 0.16 * v - 0.04 * (nx * nx + ny * ny));
     return ToQRgb(c);
@@ -263,9 +278,9 @@ QImage DrawBoard(int s) {
   // Edge of the wooden board: a dark border with a light bevel inside it.
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(70, 40, 18, 150), 1.0));
-  p.drawRect(QRectF(0.5, 0.5, kBoardW - 1.0, kBoardH - 1.0));
+  p.drawRect(QRectF(0.5, 0.5, kBoardWidth - 1.0, kBoardHeight - 1.0));
   p.setPen(QPen(QColor(255, 236, 200, 90), 1.0));
-  p.drawRect(QRectF(1.5, 1.5, kBoardW - 3.0, kBoardH - 3.0));
+  p.drawRect(QRectF(1.5, 1.5, kBoardWidth - 3.0, kBoardHeight - 3.0));
 
   const double left = FileX(0), right = FileX(8);
   const double top = RankY(0), bottom = RankY(9);
@@ -317,8 +332,8 @@ QImage DrawBoard(int s) {
   // upper edge, then the ink.
   const double riverY = (RankY(4) + RankY(5)) / 2.0;
   const double mid = (left + right) / 2.0;
-  const double near = kStep * 1.25;  // from the centre line to 河 / 漢
-  const double far = kStep * 2.75;   // to 楚 / 界
+  const double near = kPointPitch * 1.25;  // from the centre line to 河 / 漢
+  const double far = kPointPitch * 2.75;   // to 楚 / 界
   struct Caption {
     const char* text;
     double x;
@@ -364,7 +379,7 @@ QImage DrawPieceScaled(Side side, const QString& character, int pixels, double s
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(s, s);
 
-  const QPointF c(kPiece / 2.0, kPiece / 2.0);
+  const QPointF c(kPieceSize / 2.0, kPieceSize / 2.0);
   const double rOuter = 20.4;  // side of the disc
   const double rFace = 18.2;   // top face
   const double rRing = 15.6;   // engraved ring
@@ -453,7 +468,7 @@ QImage DrawPieceScaled(Side side, const QString& character, int pixels, double s
 }
 
 QImage DrawPiece(Side side, const QString& character, int s) {
-  return DrawPieceScaled(side, character, kPiece * s, s, PieceDetail());
+  return DrawPieceScaled(side, character, kPieceSize * s, s, PieceDetail());
 }
 
 // ---------------------------------------------------------------------------
@@ -467,7 +482,7 @@ QImage DrawIcon(int pixels) {
     detail.ring = false;
     detail.characterSize = 29.0;
   }
-  return DrawPieceScaled(Side::kRed, QString::fromUtf8("帥"), pixels, pixels / double(kPiece),
+  return DrawPieceScaled(Side::kRed, QString::fromUtf8("帥"), pixels, pixels / double(kPieceSize),
                          detail);
 }
 
@@ -479,13 +494,13 @@ const int kIconPixels[] = {16, 22, 24, 32, 44, 48, 64, 96, 128, 256, 512, 1024};
 // Selection marker.
 
 QImage DrawMarker(int s) {
-  QImage img = NewImage(kMarker, kMarker, s);
+  QImage img = NewImage(kMarkerSize, kMarkerSize, s);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(s, s);
 
   const double a = 2.0;               // bracket corner, inset from the edge
-  const double b = kMarker - 2.0;
+  const double b = kMarkerSize - 2.0;
   const double len = 11.0;
   QPainterPath path;
   auto corner = [&](QPointF at, double dx, double dy) {
@@ -696,15 +711,20 @@ QImage Find(const QString& name, int s) {
 // the four buttons (at the size the window shows them), for a quick look.
 QImage DrawPreview(int s) {
   const int buttonsH = 60;
-  QImage out(kBoardW * s, (kBoardH + buttonsH) * s, QImage::Format_ARGB32_Premultiplied);
+  QImage out(kBoardWidth * s, (kBoardHeight + buttonsH) * s, QImage::Format_ARGB32_Premultiplied);
   out.fill(QColor(58, 44, 34));
   QPainter p(&out);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawImage(0, 0, DrawBoard(s));
   const char* const back[] = {"chariot", "horse", "elephant", "advisor", "general",
                               "advisor", "elephant", "horse",   "chariot"};
+  // The top-left corner of a picture standing on (file, rank), in the board
+  // picture's pixels at this scale.
+  auto place = [&](int file, int rank) {
+    return QPointF((PointLeft(file) - kBoardLeft) * s, (PointTop(rank) - kBoardTop) * s);
+  };
   auto put = [&](const QString& side, const QString& kind, int file, int rank) {
-    p.drawImage(QPointF((48 * file + 12) * s, (48 * rank + 10) * s), Find(side + '_' + kind, s));
+    p.drawImage(place(file, rank), Find(side + '_' + kind, s));
   };
   for (int f = 0; f < 9; ++f) {
     put("black", QString::fromLatin1(back[f]), f, 0);
@@ -719,10 +739,10 @@ QImage DrawPreview(int s) {
     put("red", "pawn", f, 6);
   }
   const QImage marker = DrawMarker(s);
-  p.drawImage(QPointF((48 * 1 + 12) * s, (48 * 7 + 10) * s), marker);  // around a red cannon
-  p.drawImage(QPointF((48 * 4 + 12) * s, (48 * 4 + 10) * s), marker);  // on an empty point
+  p.drawImage(place(1, 7), marker);  // around a red cannon
+  p.drawImage(place(4, 4), marker);  // on an empty point
   for (int i = 0; i < 4; ++i) {
-    const QRectF target((16 + 110 * i) * s, (kBoardH + 8) * s, 67 * s, 44 * s);
+    const QRectF target((16 + 110 * i) * s, (kBoardHeight + 8) * s, 67 * s, 44 * s);
     p.drawImage(target, DrawButton(QString::fromUtf8(kButtons[i].text), i == 1, s));
   }
   p.end();
