@@ -41,6 +41,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "draw/new_image.h"
+#include "draw/rgb.h"
+#include "draw/text.h"
+#include "draw/textures.h"
 #include "geometry.h"
 
 #ifndef LORVANE_FONT_DIR
@@ -65,163 +69,7 @@ using lorvane::PointTop;
 constexpr int kButtonW = 54;
 constexpr int kButtonH = 36;
 
-QString g_family = QStringLiteral("Lorvane Serif");
-
-// ---------------------------------------------------------------------------
-// Deterministic noise.
-
-uint32_t Hash(int x, int y, uint32_t seed) {
-  uint32_t h = seed * 0x9E3779B1u;
-  h ^= static_cast<uint32_t>(x) * 0x85EBCA77u;
-  h = (h << 13) | (h >> 19);
-  h ^= static_cast<uint32_t>(y) * 0xC2B2AE3Du;
-  h ^= h >> 16;
-  h *= 0x7FEB352Du;
-  h ^= h >> 15;
-  h *= 0x846CA68Bu;
-  h ^= h >> 16;
-  return h;
-}
-
-double Lattice(int x, int y, uint32_t seed) {
-  return (Hash(x, y, seed) & 0xFFFFFF) / double(0x1000000);
-}
-
-double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
-
-// Value noise in [0, 1].
-double Noise(double x, double y, uint32_t seed) {
-  const double fx = std::floor(x);
-  const double fy = std::floor(y);
-  const int ix = static_cast<int>(fx);
-  const int iy = static_cast<int>(fy);
-  const double tx = Smooth(x - fx);
-  const double ty = Smooth(y - fy);
-  const double a = Lattice(ix, iy, seed);
-  const double b = Lattice(ix + 1, iy, seed);
-  const double c = Lattice(ix, iy + 1, seed);
-  const double d = Lattice(ix + 1, iy + 1, seed);
-  return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
-}
-
-// Fractal noise in about [0, 1].
-double Fbm(double x, double y, uint32_t seed, int octaves) {
-  double sum = 0.0;
-  double amp = 0.5;
-  double norm = 0.0;
-  for (int i = 0; i < octaves; ++i) {
-    sum += amp * Noise(x, y, seed + 101u * static_cast<uint32_t>(i));
-    norm += amp;
-    x *= 2.03;
-    y *= 2.03;
-    amp *= 0.5;
-  }
-  return sum / norm;
-}
-
-struct Rgb {
-  double r, g, b;
-};
-
-Rgb Mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Rgb Scale(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
-
-QRgb ToQRgb(Rgb c, int alpha = 255) {
-  auto clamp = [](double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); };
-  return qRgba(clamp(c.r), clamp(c.g), clamp(c.b), alpha);
-}
-
-// Wood with grain running left to right: soft growth rings warped by
-// low-frequency noise, fine fibres, and slow colour variation.
-// (x, y) are picture coordinates at 1x, so both scales show the same wood.
-Rgb Wood(double x, double y, Rgb light, Rgb dark, uint32_t seed, double period) {
-  // Growth rings: nearly parallel lines whose spacing drifts slowly.
-  const double warp = 3.0 * Fbm(x / 380.0, y / 140.0, seed, 4) + 0.25 * Fbm(x / 45.0, y / 20.0, seed + 7u, 2);
-  const double phase = y / period + warp;
-  const double ring = 0.5 + 0.5 * std::sin(phase * 2.0 * M_PI);
-  const double ringLine = std::pow(ring, 5.0);                    // thin darker late-wood lines
-  const double fibre = Fbm(x / 70.0, y / 0.8, seed + 13u, 3);     // long thin streaks
-  const double pores = Noise(x / 9.0, y / 0.45, seed + 17u);      // short pores along the grain
-  const double patch = Fbm(x / 260.0, y / 200.0, seed + 29u, 3);  // slow colour variation
-  double t = 0.38 * ringLine + 0.28 * (fibre - 0.5) + 0.10 * (pores - 0.5) + 0.50 * (patch - 0.5) + 0.22;
-  t = std::clamp(t, 0.0, 1.0);
-  return Mix(light, dark, t);
-}
-
-// Grey stone: mottled, with light and dark flecks.
-Rgb Stone(double x, double y, Rgb base, uint32_t seed) {
-  const double mottle = Fbm(x / 9.0, y / 9.0, seed, 4) - 0.5;
-  const double fine = Noise(x * 1.7, y * 1.7, seed + 3u) - 0.5;
-  const uint32_t h = Hash(static_cast<int>(std::floor(x * 2.0)), static_cast<int>(std::floor(y * 2.0)), seed + 9u);
-  double fleck = 0.0;
-  if ((h & 0xFF) < 6) fleck = -0.10;
-  else if ((h & 0xFF) > 250) fleck = 0.08;
-  const double k = 1.0 + 0.16 * mottle + 0.06 * fine + fleck;
-  return Scale(base, k);
-}
-
-// ---------------------------------------------------------------------------
-// Helpers.
-
-QImage NewImage(int w, int h, int s) {
-  QImage img(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  return img;
-}
-
-QFont SerifFont(double pixelSize, bool bold) {
-  QFont f(g_family);
-  f.setPixelSize(static_cast<int>(std::lround(pixelSize)));
-  f.setBold(bold);
-  f.setHintingPreference(QFont::PreferNoHinting);
-  f.setStyleStrategy(QFont::PreferAntialias);
-  return f;
-}
-
-// Text outline whose ink box is centred on `centre` (in the painter's
-// logical coordinates; `pixelSize` is logical too).
-QPainterPath CenteredText(const QString& text, double pixelSize, bool bold, QPointF centre,
-                          double letterSpacing = 0.0) {
-  // Build at 16x the size and scale down: QFont pixel sizes are integers.
-  const double big = 16.0;
-  QFont f = SerifFont(pixelSize * big, bold);
-  if (letterSpacing != 0.0) f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing * big);
-  QPainterPath path;
-  path.addText(0, 0, f, text);
-  QTransform t;
-  t.scale(1.0 / big, 1.0 / big);
-  path = t.map(path);
-  const QRectF box = path.boundingRect();
-  path.translate(centre - box.center());
-  return path;
-}
-
-// Texture image of `w` x `h` logical pixels at scale `s`, filled by `fn`
-// evaluated at the logical centre of each device pixel.
-template <typename Fn>
-QImage Texture(int w, int h, int s, Fn fn) {
-  QImage img(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
-  for (int py = 0; py < img.height(); ++py) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
-    for (int px = 0; px < img.width(); ++px) {
-      line[px] = fn((px + 0.5) / s, (py + 0.5) / s);
-    }
-  }
-  return img;
-}
-
-// Brush painting `tex` (made at scale s) under a painter scaled by s.
-QBrush TextureBrush(const QImage& tex, double s, QPointF origin = QPointF()) {
-  QBrush brush(tex);
-  QTransform t;
-  t.translate(origin.x(), origin.y());
-  t.scale(1.0 / s, 1.0 / s);
-  brush.setTransform(t);
-  return brush;
-}
+using namespace lorvane::draw;
 
 // ---------------------------------------------------------------------------
 // Board.
@@ -749,21 +597,6 @@ QImage DrawPreview(int s) {
   return out;
 }
 
-bool LoadFonts(const QString& dir) {
-  int loaded = 0;
-  for (const char* file : {"LorvaneSerif-Regular.otf", "LorvaneSerif-Bold.otf"}) {
-    const QString path = QDir(dir).filePath(QString::fromLatin1(file));
-    const int id = QFontDatabase::addApplicationFont(path);
-    if (id < 0) {
-      std::fprintf(stderr, "cannot load font %s\n", qPrintable(path));
-      continue;
-    }
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (!families.isEmpty()) g_family = families.first();
-    ++loaded;
-  }
-  return loaded == 2;
-}
 
 int Usage() {
   std::fprintf(stderr,
