@@ -5,9 +5,9 @@
 # when not run as root.
 #
 # With --tools it also installs what the hand-run tools need: XBoard, its
-# UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in the
-# README, the accessibility stack for tools/atspi_check.sh, and optipng and
-# zopfli for recompressing redrawn pictures (assets/README.md).
+# UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in
+# docs/engine.md, the accessibility stack for tools/atspi_check.sh, and
+# optipng and zopfli for recompressing redrawn pictures (assets/README.md).
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
 # With --web: emscripten, brotli, Chromium, Firefox, WebKit's MiniBrowser with
