@@ -3,6 +3,8 @@
 #include <sstream>
 #include <vector>
 
+#include "quoted.h"
+
 namespace lorvane {
 
 namespace {
@@ -30,17 +32,6 @@ int CodeOfLetter(char c) {
 constexpr char kLetters[] = " krncabpKRNCABP";
 
 }  // namespace
-
-std::string Quoted(const std::string& word) {
-  constexpr std::size_t kLongest = 40;
-  std::string s = "'";
-  for (std::size_t i = 0; i < word.size() && i < kLongest; ++i) {
-    const auto c = static_cast<unsigned char>(word[i]);
-    s += c >= ' ' && c < 127 ? static_cast<char>(c) : '?';
-  }
-  if (word.size() > kLongest) s += "...";
-  return s + "'";
-}
 
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
   std::istringstream in(line);

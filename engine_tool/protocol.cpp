@@ -6,6 +6,7 @@
 #include "engine.h"
 #include "fen.h"
 #include "perft.h"
+#include "quoted.h"
 
 namespace lorvane {
 
