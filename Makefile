@@ -70,7 +70,7 @@ screenshot: build
 # into a cache outside the checkout; the game links it statically.
 windows:
 	@./scripts/install-deps.sh --windows
-	@qt=$$(./scripts/build-qt.sh windows | tail -n 1) && \
+	@qt=$$(./scripts/build-qt.sh windows) && qt=$$(echo "$$qt" | tail -n 1) && \
 	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake >/dev/null
