@@ -82,7 +82,7 @@ test-windows: windows
 	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD) $(WEB_TOOLS)
 
 # --- The browser: Qt for WebAssembly is built once per machine, like Qt for
 # Windows (scripts/build-qt.sh); the game then builds into $(WEB_BUILD), which
