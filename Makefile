@@ -106,6 +106,12 @@ WEB_ENV   = NODE_PATH=/usr/share/nodejs EMSDK=$(WEB_EMSDK) EMSCRIPTEN=/usr/share
 # screenshots, kept out of the site.
 WEB_TOOLS ?= $(WEB_BUILD)-tools
 WEB_NODE  = $(WEB_TOOLS)/node_modules
+# The Qt prefix $(WEB_BUILD) was configured with. CMake reads a toolchain
+# file only on a folder's first configure, and emscripten's configure check
+# refuses a folder configured before; so when build-qt.sh names another Qt
+# (one rebuilt under a new cache key), the folder is emptied but for its
+# emsdk links and configured afresh.
+WEB_QT_STAMP = $(WEB_BUILD)/qt-prefix
 
 .PHONY: web serve-web test-web bench-web web-test-tools
 
@@ -116,9 +122,11 @@ web:
 	@ln -sfn /usr/share/emscripten/cmake $(WEB_EMSDK)/emscripten/cmake
 	@echo "EMSCRIPTEN_ROOT = 'emscripten'" > $(WEB_EMSDK)/.emscripten
 	@qt=$$($(WEB_ENV) ./scripts/build-qt.sh wasm) && qt=$$(echo "$$qt" | tail -n 1) && \
-	  if [ ! -f $(WEB_BUILD)/build.ninja ]; then \
+	  if [ ! -f $(WEB_BUILD)/build.ninja ] || [ "$$(cat $(WEB_QT_STAMP) 2>/dev/null)" != "$$qt" ]; then \
+	    find $(WEB_BUILD) -mindepth 1 -maxdepth 1 ! -name emsdk -exec rm -rf {} + && \
 	    $(WEB_ENV) cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	      -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake >/dev/null; fi
+	      -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake >/dev/null && \
+	    echo "$$qt" > $(WEB_QT_STAMP); fi
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
 serve-web: web
