@@ -1,5 +1,7 @@
-# Lorvane: `make` builds, `make test` runs every test, `make run` opens the game,
-# `make package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
+# Lorvane: `make` builds, `make check` builds and runs the tests of that build
+# (the quick loop while working), `make test` runs every test as CI does (with
+# the sanitizer build and the fuzzers), `make run` opens the game, `make
+# package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
 # `make windows` cross-builds the Windows game, zip and installer; `make
 # test-windows` runs the tests under Wine.
 BUILD      ?= build
@@ -14,8 +16,8 @@ FUZZ_TARGETS      ?=
 JOBS       ?= $(shell nproc)
 WIN_BUILD  ?= build-windows
 
-.PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench package screenshot clean \
-        windows test-windows
+.PHONY: all deps build asan fuzz-build fuzz fuzz-run check test run bench package screenshot \
+        clean windows test-windows
 
 all: build
 
@@ -41,6 +43,11 @@ fuzz: deps
 
 fuzz-run: fuzz-build
 	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The release build and its tests only: nothing installed, no sanitizers, no
+# fuzzing.
+check: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test: deps
 	@$(MAKE) --no-print-directory build
