@@ -74,13 +74,21 @@ screenshot: build
 	./$(BUILD)/tests/ui/lorvane-screenshot docs/screenshot.png
 
 # --- Windows: Qt for Windows is built once per machine (scripts/build-qt.sh)
-# into a cache outside the checkout; the game links it statically.
+# into a cache outside the checkout; the game links it statically. CMake
+# reads a toolchain file only on a folder's first configure, so when
+# build-qt.sh names another Qt (one rebuilt under a new cache key) than the
+# one $(WIN_QT_STAMP) records, the folder is emptied but for its Wine prefix
+# and configured afresh.
+WIN_QT_STAMP = $(WIN_BUILD)/qt-prefix
 windows:
 	@./scripts/install-deps.sh --windows
 	@qt=$$(./scripts/build-qt.sh windows) && qt=$$(echo "$$qt" | tail -n 1) && \
+	  if [ -d $(WIN_BUILD) ] && [ "$$(cat $(WIN_QT_STAMP) 2>/dev/null)" != "$$qt" ]; then \
+	    find $(WIN_BUILD) -mindepth 1 -maxdepth 1 ! -name wine ! -name wine.lock -exec rm -rf {} +; fi && \
 	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake >/dev/null
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake >/dev/null && \
+	  echo "$$qt" > $(WIN_QT_STAMP)
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@cmake --build $(WIN_BUILD) --target windows-packages
 
