@@ -128,13 +128,12 @@ std::string ToFen(const Board& board, Side toMove) {
   return s;
 }
 
+std::string IccsPoint(int x, int y) {
+  return {static_cast<char>('a' + x), static_cast<char>('0' + (9 - y))};
+}
+
 std::string ToIccs(int fromX, int fromY, int toX, int toY) {
-  std::string s(4, ' ');
-  s[0] = static_cast<char>('a' + fromX);
-  s[1] = static_cast<char>('0' + (9 - fromY));
-  s[2] = static_cast<char>('a' + toX);
-  s[3] = static_cast<char>('0' + (9 - toY));
-  return s;
+  return IccsPoint(fromX, fromY) + IccsPoint(toX, toY);
 }
 
 bool ParseIccs(const std::string& text, int& fromX, int& fromY, int& toX, int& toY) {
