@@ -1,5 +1,7 @@
-# Lorvane: `make` builds, `make test` runs every test, `make run` opens the game,
-# `make package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
+# Lorvane: `make` builds, `make check` builds and runs the tests of that build
+# (the quick loop while working), `make test` runs every test as CI does (with
+# the sanitizer build and the fuzzers), `make run` opens the game, `make
+# package` builds the Debian package, `make screenshot` redraws docs/screenshot.png.
 # `make windows` cross-builds the Windows game, zip and installer; `make
 # test-windows` runs the tests under Wine.
 BUILD      ?= build
@@ -14,8 +16,8 @@ FUZZ_TARGETS      ?=
 JOBS       ?= $(shell nproc)
 WIN_BUILD  ?= build-windows
 
-.PHONY: all deps build asan fuzz-build fuzz fuzz-run test run bench package screenshot clean \
-        windows test-windows
+.PHONY: all deps build asan fuzz-build fuzz fuzz-run check test run bench package screenshot \
+        clean windows test-windows
 
 all: build
 
@@ -42,6 +44,11 @@ fuzz: deps
 fuzz-run: fuzz-build
 	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+# The release build and its tests only: nothing installed, no sanitizers, no
+# fuzzing.
+check: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
 test: deps
 	@$(MAKE) --no-print-directory build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -67,13 +74,21 @@ screenshot: build
 	./$(BUILD)/tests/ui/lorvane-screenshot docs/screenshot.png
 
 # --- Windows: Qt for Windows is built once per machine (scripts/build-qt.sh)
-# into a cache outside the checkout; the game links it statically.
+# into a cache outside the checkout; the game links it statically. CMake
+# reads a toolchain file only on a folder's first configure, so when
+# build-qt.sh names another Qt (one rebuilt under a new cache key) than the
+# one $(WIN_QT_STAMP) records, the folder is emptied but for its Wine prefix
+# and configured afresh.
+WIN_QT_STAMP = $(WIN_BUILD)/qt-prefix
 windows:
 	@./scripts/install-deps.sh --windows
-	@qt=$$(./scripts/build-qt.sh windows | tail -n 1) && \
+	@qt=$$(./scripts/build-qt.sh windows) && qt=$$(echo "$$qt" | tail -n 1) && \
+	  if [ -d $(WIN_BUILD) ] && [ "$$(cat $(WIN_QT_STAMP) 2>/dev/null)" != "$$qt" ]; then \
+	    find $(WIN_BUILD) -mindepth 1 -maxdepth 1 ! -name wine ! -name wine.lock -exec rm -rf {} +; fi && \
 	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake >/dev/null
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64.cmake >/dev/null && \
+	  echo "$$qt" > $(WIN_QT_STAMP)
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@cmake --build $(WIN_BUILD) --target windows-packages
 
@@ -82,7 +97,7 @@ test-windows: windows
 	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD) $(WEB_TOOLS)
 
 # --- The browser: Qt for WebAssembly is built once per machine, like Qt for
 # Windows (scripts/build-qt.sh); the game then builds into $(WEB_BUILD), which
@@ -106,6 +121,12 @@ WEB_ENV   = NODE_PATH=/usr/share/nodejs EMSDK=$(WEB_EMSDK) EMSCRIPTEN=/usr/share
 # screenshots, kept out of the site.
 WEB_TOOLS ?= $(WEB_BUILD)-tools
 WEB_NODE  = $(WEB_TOOLS)/node_modules
+# The Qt prefix $(WEB_BUILD) was configured with. CMake reads a toolchain
+# file only on a folder's first configure, and emscripten's configure check
+# refuses a folder configured before; so when build-qt.sh names another Qt
+# (one rebuilt under a new cache key), the folder is emptied but for its
+# emsdk links and configured afresh.
+WEB_QT_STAMP = $(WEB_BUILD)/qt-prefix
 
 .PHONY: web serve-web test-web bench-web web-test-tools
 
@@ -116,9 +137,11 @@ web:
 	@ln -sfn /usr/share/emscripten/cmake $(WEB_EMSDK)/emscripten/cmake
 	@echo "EMSCRIPTEN_ROOT = 'emscripten'" > $(WEB_EMSDK)/.emscripten
 	@qt=$$($(WEB_ENV) ./scripts/build-qt.sh wasm) && qt=$$(echo "$$qt" | tail -n 1) && \
-	  if [ ! -f $(WEB_BUILD)/build.ninja ]; then \
+	  if [ ! -f $(WEB_BUILD)/build.ninja ] || [ "$$(cat $(WEB_QT_STAMP) 2>/dev/null)" != "$$qt" ]; then \
+	    find $(WEB_BUILD) -mindepth 1 -maxdepth 1 ! -name emsdk -exec rm -rf {} + && \
 	    $(WEB_ENV) cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	      -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake >/dev/null; fi
+	      -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake >/dev/null && \
+	    echo "$$qt" > $(WEB_QT_STAMP); fi
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
 serve-web: web

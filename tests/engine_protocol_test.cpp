@@ -204,6 +204,27 @@ TEST(ProtocolTest, EndOfInputGivesAHeldAnswer) {
   }
 }
 
+// A board no game reaches is refused, naming the piece that makes it so; a
+// board a game does reach is taken.
+TEST(ProtocolTest, RefusesBoardsNoGameReaches) {
+  const std::pair<const char*, const char*> refused[] = {
+      {"3k5/9/9/9/9/9/4K4/9/9/9 w", "red general on e3 is outside its palace"},
+      {"3k5/9/9/9/9/9/9/9/3A5/4K4 w", "red advisor on d1 is off its five points in the palace"},
+      {"3k5/4b4/9/9/9/9/9/9/9/4K4 w", "black elephant on e8 is off its seven points"},
+      {"3k5/9/9/9/9/9/9/P8/9/4K4 w", "red pawn on a2 is behind its starting rank"},
+      {"3k5/9/9/9/1p7/9/9/9/9/4K4 w", "black pawn on b5 is off its starting files before the river"},
+  };
+  std::string input;
+  for (const auto& [fen, why] : refused) input += "position fen " + std::string(fen) + "\n";
+  // The black pawn has crossed the river; red has only its general to move.
+  input += "position fen 3k5/9/9/9/9/1p7/9/9/4K4/9 w\ngo depth 1\n";
+  const std::vector<std::string> lines = Lines(RunTool("ucci", input).out);
+  ASSERT_EQ(lines.size(), std::size(refused) + 2);
+  for (std::size_t i = 0; i < std::size(refused); ++i)
+    EXPECT_EQ(lines[i], "info string bad FEN: " + std::string(refused[i].second) + "; position unchanged");
+  EXPECT_EQ(lines.back().substr(0, 11), "bestmove e1") << lines.back();
+}
+
 // Along games of random legal moves, every reply is the game's own search:
 // black's exactly `search D`, red's `search D` of the board turned over.
 TEST(ProtocolTest, RepliesAreTheGamesSearchOverPlayedPositions) {

@@ -114,4 +114,16 @@ TEST(ToolTest, RefusesBadInputWithoutHalfLines) {
   }
 }
 
+TEST(ToolTest, SearchRefusesABoardNoGameReaches) {
+  // The player's general has left its palace: search answers the line before
+  // and stops. Perft still counts the board as it stands.
+  const std::string outside = "3k5/9/9/9/9/9/4K4/9/9/9";
+  ToolRun r = RunTool("search 1", std::string(kStart) + "\n" + outside + "\n" + kStart + "\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+  EXPECT_NE(r.err.find("line 2: red general on e3 is outside its palace"), std::string::npos) << r.err;
+  r = RunTool("perft 1", outside + " w\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+}
+
 }  // namespace

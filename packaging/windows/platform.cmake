@@ -9,13 +9,6 @@ set(LORVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
 
-# A path of the build folder as the programs see it under Wine (drive Z: is
-# the root of the Linux file system), with C-string backslashes.
-function(lorvane_program_path out path)
-  string(REPLACE "/" "\\\\" windows "Z:${path}")
-  set(${out} "${windows}" PARENT_SCOPE)
-endfunction()
-
 # All tests that run under Wine share one Wine server in the build's prefix,
 # kept up from before the first test to after the last (the tests
 # wine_server_start and wine_server_stop): a program that starts just as a

@@ -18,6 +18,7 @@
 #include "bench_positions.h"
 #include "engine.h"
 #include "fen.h"
+#include "impossible_position.h"
 #include "perft.h"
 #include "protocol.h"
 
@@ -169,7 +170,11 @@ int main(int argc, char** argv) {
     if (line.find_first_not_of(" \t") == std::string::npos) continue;  // blank line
     FenPosition pos;
     std::string error;
-    if (!ParseFen(line, pos, error)) {
+    // A search is guarded as the protocols guard theirs: on a board no game
+    // reaches it has nothing sensible to say, and a crowded one could keep a
+    // deep search busy for hours.
+    if (!ParseFen(line, pos, error) ||
+        (command == "search" && !(error = ImpossiblePosition(pos.board)).empty())) {
       std::fflush(stdout);
       std::fprintf(stderr, "line %ld: %s\n", lineNumber, error.c_str());
       return 2;

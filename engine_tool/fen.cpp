@@ -3,6 +3,8 @@
 #include <sstream>
 #include <vector>
 
+#include "quoted.h"
+
 namespace lorvane {
 
 namespace {
@@ -30,17 +32,6 @@ int CodeOfLetter(char c) {
 constexpr char kLetters[] = " krncabpKRNCABP";
 
 }  // namespace
-
-std::string Quoted(const std::string& word) {
-  constexpr std::size_t kLongest = 40;
-  std::string s = "'";
-  for (std::size_t i = 0; i < word.size() && i < kLongest; ++i) {
-    const auto c = static_cast<unsigned char>(word[i]);
-    s += c >= ' ' && c < 127 ? static_cast<char>(c) : '?';
-  }
-  if (word.size() > kLongest) s += "...";
-  return s + "'";
-}
 
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error) {
   std::istringstream in(line);
@@ -137,13 +128,12 @@ std::string ToFen(const Board& board, Side toMove) {
   return s;
 }
 
+std::string IccsPoint(int x, int y) {
+  return {static_cast<char>('a' + x), static_cast<char>('0' + (9 - y))};
+}
+
 std::string ToIccs(int fromX, int fromY, int toX, int toY) {
-  std::string s(4, ' ');
-  s[0] = static_cast<char>('a' + fromX);
-  s[1] = static_cast<char>('0' + (9 - fromY));
-  s[2] = static_cast<char>('a' + toX);
-  s[3] = static_cast<char>('0' + (9 - toY));
-  return s;
+  return IccsPoint(fromX, fromY) + IccsPoint(toX, toY);
 }
 
 bool ParseIccs(const std::string& text, int& fromX, int& fromY, int& toX, int& toY) {

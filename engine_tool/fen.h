@@ -16,11 +16,9 @@ struct FenPosition {
 bool ParseFen(const std::string& line, FenPosition& out, std::string& error);
 std::string ToFen(const Board& board, Side toMove);
 
-// Text from outside, quoted for a message: printable ASCII only (anything else
-// becomes '?') and cut after 40 characters, so a message stays one clean line.
-std::string Quoted(const std::string& word);
-
-// ICCS: file letter a..i for x = 0..8, rank digit 9 - y; from-point then to-point.
+// ICCS: a point is its file letter a..i for x = 0..8 and its rank digit
+// 9 - y; a move is its from-point, then its to-point.
+std::string IccsPoint(int x, int y);
 std::string ToIccs(int fromX, int fromY, int toX, int toY);
 // Reads one ICCS move such as "h2e2" (letters in either case). False for
 // anything else: wrong length, a file or rank off the board.

@@ -5,7 +5,9 @@
 
 #include "engine.h"
 #include "fen.h"
+#include "impossible_position.h"
 #include "perft.h"
+#include "quoted.h"
 #include "version.h"
 
 namespace lorvane {
@@ -60,26 +62,6 @@ bool SameMove(const MoveRecord& a, const MoveRecord& b) {
 }
 
 std::string Iccs(const ProtocolMove& m) { return ToIccs(m.fromX, m.fromY, m.toX, m.toY); }
-
-// "" when neither side has more pieces of a kind than a xiangqi set holds;
-// otherwise which kind is too many. Such a board is no position of the game,
-// and a crowded one could keep a deep search busy for hours.
-std::string TooManyPieces(const Board& board) {
-  static const char* const kKinds[] = {"generals", "chariots", "horses",   "cannons",
-                                       "advisors", "elephants", "pawns"};
-  static const int kSet[] = {1, 2, 2, 2, 2, 2, 5};
-  int count[15] = {};
-  for (const std::uint8_t c : board.cell) ++count[c <= 14 ? c : 0];
-  for (int kind = 0; kind < 7; ++kind) {
-    for (const bool red : {true, false}) {
-      const int n = count[kind + (red ? 8 : 1)];
-      if (n > kSet[kind])
-        return std::string(red ? "red" : "black") + " has " + std::to_string(n) + " " + kKinds[kind] +
-               ", a side has at most " + std::to_string(kSet[kind]);
-    }
-  }
-  return "";
-}
 
 }  // namespace
 
@@ -203,7 +185,7 @@ void ProtocolSession::Position(const std::vector<std::string>& words) {
               " fields, expected the board, the side to move and up to four more; position unchanged");
       return;
     }
-    if (!ParseFen(fen, pos, error) || !(error = TooManyPieces(pos.board)).empty()) {
+    if (!ParseFen(fen, pos, error) || !(error = ImpossiblePosition(pos.board)).empty()) {
       SayInfo("bad FEN: " + error + "; position unchanged");
       return;
     }
