@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,8 +95,9 @@ class Game {
   void MessageClosed();
 
   // The computer's turn: searches the game's board, then plays, records,
-  // marks and lists its reply. Nothing when it finds no move.
-  void ComputerMove();
+  // marks and lists its reply. Nothing when it finds no move. Returns the
+  // reply's line, or nothing.
+  std::optional<std::string> ComputerMove();
 
  private:
   // Shows a message, and runs `then` once its box is closed.
@@ -113,9 +115,11 @@ class Game {
   // Tries the move from SelectedPoint to TargetPoint; plays it and the
   // computer's reply if it is legal.
   void TryMove();
-  void PlayPlayerMove();
+  // Plays, records and lists the player's move; returns its line.
+  std::string PlayPlayerMove();
   // The two move lines of a turn just played, with captures and the end.
-  void AnnounceTurn(int turn);
+  void AnnounceTurn(int turn, const std::string& playerLine,
+                    const std::optional<std::string>& computerLine);
 
   GameView& view_;
   std::unique_ptr<Engine> engine_;

@@ -97,17 +97,17 @@ void Game::TryMove() {
   }
   if (play) {
     const int turn = PlayerHistory.LowestFree();
-    PlayPlayerMove();
-    ComputerMove();
+    const std::string playerLine = PlayPlayerMove();
+    const std::optional<std::string> computerLine = ComputerMove();
     view_.RedrawPieces();
-    AnnounceTurn(turn);
+    AnnounceTurn(turn, playerLine, computerLine);
   } else if (!legal) {
     view_.Say("不能这样走，已取消选择");
   }
   ClearSelection();
 }
 
-void Game::PlayPlayerMove() {
+std::string Game::PlayPlayerMove() {
   const GamePoint from = SelectedPoint;
   const GamePoint to = TargetPoint;
   const int i = PlayerHistory.LowestFree();
@@ -115,7 +115,9 @@ void Game::PlayPlayerMove() {
   // Whatever stood on the target is recorded, so that take-back restores it.
   PlayerHistory.captured[i] = MovePiece(board, from.x, from.y, to.x, to.y);
   view_.RedrawPieces();
-  AddLine(Side::kPlayer, FormatPlayerMove(board, from.x, from.y, to.x, to.y));
+  const std::string line = FormatPlayerMove(board, from.x, from.y, to.x, to.y);
+  AddLine(Side::kPlayer, line);
+  return line;
 }
 
 }  // namespace lorvane

@@ -5,17 +5,16 @@
 
 namespace lorvane {
 
-void Game::AnnounceTurn(int turn) {
+void Game::AnnounceTurn(int turn, const std::string& playerLine,
+                        const std::optional<std::string>& computerLine) {
   const MoveHistory& player = PlayerHistory;
   const MoveHistory& computer = engine_->ComputerHistory;
-  const std::vector<std::string>& playerLines = Lines(Side::kPlayer);
-  const std::vector<std::string>& computerLines = Lines(Side::kComputer);
-  std::string text = "玩家：" + playerLines[turn];
+  std::string text = "玩家：" + playerLine;
   if (player.captured[turn] != kEmpty) text += "，吃" + TakenWords(player.captured[turn]);
   text += "。";
-  const bool replied = computer.InUse(turn) && turn < static_cast<int>(computerLines.size());
+  const bool replied = computerLine.has_value();
   if (replied) {
-    text += "电脑：" + computerLines[turn];
+    text += "电脑：" + *computerLine;
     if (computer.captured[turn] != kEmpty) text += "，吃" + TakenWords(computer.captured[turn]);
     text += "。";
   }
