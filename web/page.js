@@ -104,9 +104,14 @@ if (worker) {
     }
     view.show(data);
   });
-  if (board.complete && board.naturalWidth > 0) part('board');
-  board.addEventListener('load', () => part('board'), { once: true });
-  board.addEventListener('error', failed, { once: true });
+  // The picture may have come, or failed, before this module ran.
+  if (board.complete) {
+    if (board.naturalWidth > 0) part('board');
+    else failed();
+  } else {
+    board.addEventListener('load', () => part('board'), { once: true });
+    board.addEventListener('error', failed, { once: true });
+  }
 }
 
 // --- the layout: on a narrow screen the board is scaled to its width
