@@ -251,6 +251,15 @@ export class Controls {
   // --- the boxes
 
   wireBoxes() {
+    // Enter presses a box's one button wherever the keyboard is in the box,
+    // as in the window's boxes.
+    for (const box of [this.messageBox, this.aboutBox]) {
+      box.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey) return;
+        event.preventDefault();
+        box.close();
+      });
+    }
     this.messageBox.addEventListener('close', () => {
       if (this.buttonsAfterBox) {
         this.buttonsAfterBox = false;

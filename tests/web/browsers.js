@@ -1,7 +1,7 @@
 // The browsers the page is played in, each behind the same small driver: a
 // page to open, script to run in it, a mouse, a keyboard and the viewport's
-// picture. Chromium and Firefox run headless; WebKit's MiniBrowser wants a
-// display, so it gets a virtual X screen of its own.
+// picture. Chromium runs headless; Firefox and WebKit each get a virtual X
+// screen of their own.
 //
 //   chromium  Debian's Chromium, puppeteer-core over the DevTools protocol
 //   firefox   Debian's Firefox ESR, puppeteer-core over WebDriver BiDi
@@ -137,16 +137,28 @@ async function launchChromium(viewport) {
   return driver;
 }
 
+// Headless Firefox never has the focus, so keys do not reach the page: it
+// runs on a virtual screen of its own.
 async function launchFirefox(viewport) {
-  const browser = await puppeteer.launch({
-    browser: 'firefox', protocol: 'webDriverBiDi', headless: true,
-    executablePath: '/usr/bin/firefox-esr', defaultViewport: viewport,
-    env: { ...process.env, MOZ_CRASHREPORTER_DISABLE: '1' },
-    extraPrefsFirefox: { 'intl.accept_languages': 'zh-CN', 'browser.shell.checkDefaultBrowser': false },
-  });
+  const screen = await virtualScreen(viewport.width + 200, viewport.height + 200);
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      browser: 'firefox', protocol: 'webDriverBiDi', headless: false,
+      executablePath: '/usr/bin/firefox-esr', defaultViewport: viewport,
+      env: { ...process.env, DISPLAY: screen.display, MOZ_CRASHREPORTER_DISABLE: '1' },
+      extraPrefsFirefox: { 'intl.accept_languages': 'zh-CN', 'browser.shell.checkDefaultBrowser': false },
+    });
+  } catch (e) {
+    await screen.close();
+    throw e;
+  }
   const [page] = await browser.pages();
   const driver = new PuppeteerDriver('firefox', page || await browser.newPage(),
-                                     await browser.version(), () => browser.close());
+                                     await browser.version(), async () => {
+    await browser.close();
+    await screen.close();
+  });
   await driver.page.setViewport(viewport);
   driver.browser = browser;
   return driver;

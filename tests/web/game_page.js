@@ -30,7 +30,8 @@ class GamePage {
   async finished(action) {
     const before = await this.done();
     await action();
-    await this.driver.waitFor((n) => window.lorvaneDone.length > n, { timeout: 60000, poll: 20 }, before);
+    await this.driver.waitFor((n) => window.lorvaneDone.length > n, { timeout: 20000, poll: 20 }, before)
+      .catch(async (e) => { throw new Error(`${e.message}: ${before} operations before, ${await this.done().catch((x) => x)} now, ${JSON.stringify(await this.evaluate(() => window.lorvaneDone.map((d) => d.op).join(" ")).catch((x) => String(x)))}`); });
   }
 
   // Where a point's centre is on the viewport.

@@ -212,7 +212,7 @@ async function wholeGames(engine, server, rand) {
     await game.pressButton('resign');
     expect(await game.message() === '呵呵！算你还识相！', `認輸 shows ${await game.message()}`);
     expectRows(await game.board(), rows, 'the board while the 認輸 box is open');
-    await game.closeMessage(' ');
+    await game.closeMessage();
     expectRows(await game.board(), wp.kInitialRows, 'the board after the 認輸 box');
     ok(tag('認輸: 呵呵！算你还识相！, then a new game once the box is closed'));
 
