@@ -1,10 +1,8 @@
 // The game's core (core.wasm) in a worker of its own: it runs the operations
 // the page asks for, one after another, and hands the page each step of the
 // game as it happens, so that the page draws the player's move while the
-// computer's search runs here.
-'use strict';
-
-importScripts('core.js');
+// computer's search runs here. The build appends this to emscripten's
+// loader (core.js), so the worker is one file.
 
 // The steps by number, as core.cpp posts them.
 const kSteps = ['geometry', 'pieces', 'showMarker', 'hideMarker', 'addLine', 'removeLine',

@@ -30,16 +30,19 @@ function failed() {
   say('网络中断，无法载入 Lorvane。请检查网络连接，然后重新开始。', true);
 }
 
-if (typeof WebAssembly !== 'object' || typeof Worker !== 'function') {
+// --- the game's core, in a worker that the page started from its head
+// (index.html): the computer's search never holds the page, so the player's
+// move is drawn while the computer thinks.
+
+let worker = window.lorvaneCore || null;
+if (typeof WebAssembly !== 'object' || !worker) {
   ended = true;
+  if (worker) worker.terminate();
+  worker = null;
   say('这个浏览器不能运行 Lorvane：请换用较新版本的浏览器。', false);
 }
 
-// --- the game's core, in a worker: the computer's search never holds the
-// page, so the player's move is drawn while the computer thinks.
-
 const view = new PageView(doc);
-const worker = ended ? null : new Worker('core_worker.js');
 const post = (op, ...args) => { if (!ended) worker.postMessage({ op, args }); };
 const game = {
   newGame: () => post('new_game'),
@@ -69,13 +72,19 @@ window.lorvaneDone = [];
 // takes long enough to be seen
 
 const loading = { core: false, board: false };
-function loaded() {
-  if (ended || !Object.values(loading).every(Boolean)) return;
+let shownOnce = false;
+async function loaded() {
+  if (ended || shownOnce || !Object.values(loading).every(Boolean)) return;
+  shownOnce = true;
+  // The board is shown with its pieces drawn.
+  const pictures = [...doc.querySelectorAll('#pieces img:not([hidden])')];
+  await Promise.all(pictures.map((img) => img.decode().catch(() => {})));
+  if (ended) return;
   notice.hidden = true;
   windowBox.hidden = false;
   fitToScreen();
   controls.placeCursor(4, 9, false);
-  performance.mark('lorvane-board');
+  requestAnimationFrame(() => performance.mark('lorvane-board'));
   keepForOffline();
 }
 const shown = () => Object.values(loading).filter(Boolean).length / Object.keys(loading).length;
@@ -90,20 +99,24 @@ function part(name) {
   loaded();
 }
 
+function fromCore(data) {
+  if (data.step === 'failed') {
+    failed();
+    return;
+  }
+  if (data.step === 'done') {
+    window.lorvaneDone.push(data);
+    if (!loading.core) part('core');
+    return;
+  }
+  view.show(data);
+}
+
 if (worker) {
-  worker.addEventListener('error', failed);
-  worker.addEventListener('message', ({ data }) => {
-    if (data.step === 'failed') {
-      failed();
-      return;
-    }
-    if (data.step === 'done') {
-      window.lorvaneDone.push(data);
-      if (!loading.core) part('core');
-      return;
-    }
-    view.show(data);
-  });
+  // What the core said before this module ran, then the rest as it comes.
+  worker.onmessage = ({ data }) => fromCore(data);
+  worker.onerror = failed;
+  for (const data of window.lorvaneSaid.splice(0)) fromCore(data);
   // The picture may have come, or failed, before this module ran.
   if (board.complete) {
     if (board.naturalWidth > 0) part('board');
