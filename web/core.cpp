@@ -178,4 +178,12 @@ EMSCRIPTEN_KEEPALIVE void lorvane_message_closed(int x, int y) {
   Run([](lorvane::Game& game) { game.MessageClosed(); });
 }
 
+// For make bench-web: the computer's search of the game's board, `times`
+// times over, by an engine of its own, so the game is left as it was. The
+// worker reports how long the call took.
+EMSCRIPTEN_KEEPALIVE void lorvane_time_search(int depth, int times) {
+  static lorvane::Engine engine;
+  for (int i = 0; i < times; ++i) engine.ChooseMove(page->game.board, lorvane::Side::kComputer, depth);
+}
+
 }  // extern "C"

@@ -85,6 +85,9 @@ async function loaded() {
   fitToScreen();
   controls.placeCursor(4, 9, false);
   requestAnimationFrame(() => performance.mark('lorvane-board'));
+  // The buttons' pictures wait for the board: the bright ones too, so they
+  // are there under the mouse.
+  for (const img of doc.querySelectorAll('img[loading="lazy"]')) img.loading = 'eager';
   keepForOffline();
 }
 const shown = () => Object.values(loading).filter(Boolean).length / Object.keys(loading).length;
