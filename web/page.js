@@ -103,6 +103,8 @@ function part(name) {
 }
 
 function fromCore(data) {
+  // The core's first step, if it came after this module ran.
+  if (!performance.getEntriesByName('lorvane-core').length) performance.mark('lorvane-core');
   if (data.step === 'failed') {
     failed();
     return;
