@@ -77,7 +77,7 @@ async function loaded() {
   if (ended || shownOnce || !Object.values(loading).every(Boolean)) return;
   shownOnce = true;
   // The board is shown with its pieces drawn.
-  const pictures = [...doc.querySelectorAll('#pieces img:not([hidden])')];
+  const pictures = [board, ...doc.querySelectorAll('#pieces img:not([hidden])')];
   await Promise.all(pictures.map((img) => img.decode().catch(() => {})));
   if (ended) return;
   notice.hidden = true;
@@ -85,8 +85,8 @@ async function loaded() {
   fitToScreen();
   controls.placeCursor(4, 9, false);
   requestAnimationFrame(() => performance.mark('lorvane-board'));
-  // The buttons' pictures wait for the board: the bright ones too, so they
-  // are there under the mouse.
+  // The buttons' bright pictures wait for the board; they are asked for
+  // now, so they are there under the mouse.
   for (const img of doc.querySelectorAll('img[loading="lazy"]')) img.loading = 'eager';
   keepForOffline();
 }
