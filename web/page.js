@@ -68,8 +68,8 @@ const controls = new Controls(doc, game, view);
 // the core took for it.
 window.lorvaneDone = [];
 
-// --- loading: the core, the board's picture and the font; a bar once it
-// takes long enough to be seen
+// --- loading: the core and the board's picture; a bar once it takes long
+// enough to be seen
 
 const loading = { core: false, board: false };
 let shownOnce = false;
@@ -135,8 +135,9 @@ if (worker) {
 // --- the layout: on a narrow screen the board is scaled to its width
 
 function fitToScreen() {
-  const narrow = window.matchMedia('(max-width: 650px)').matches;
-  const scale = narrow ? doc.documentElement.clientWidth / 452 : 1;
+  // page.css lays the board out in the page's flow on a narrow screen.
+  const narrow = getComputedStyle(doc.getElementById('board-area')).position !== 'absolute';
+  const scale = narrow ? doc.documentElement.clientWidth / doc.getElementById('board-box').offsetWidth : 1;
   client.style.setProperty('--board-scale', String(scale));
   // Clicks on the board are measured in the client area's own pixels.
   if (narrow) client.dataset.scale = String(scale);

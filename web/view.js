@@ -51,6 +51,8 @@ export class PageView {
     Object.assign(this.board.style, {
       left: `${boardLeft}px`, top: `${boardTop}px`, width: `${boardWidth}px`, height: `${boardHeight}px`,
     });
+    // The board's column of the window: the board picture's width.
+    this.doc.getElementById('board-box').style.width = `${boardLeft + boardWidth}px`;
     for (let i = 0; i < kMarkers; i++) {
       const img = this.doc.createElement('img');
       img.alt = '';
