@@ -31,11 +31,7 @@ export class PageView {
     this.messageText = doc.getElementById('message-text');
     this.cells = [];
     this.markers = [];
-    // What stands where: "file,rank" -> the piece's code.
-    this.pieces = new Map();
-    this.level = 0;
-    // Called with each message's text as it is shown.
-    this.onMessage = null;
+    // Called with the level whenever the game says it.
     this.onDifficulty = null;
   }
 
@@ -86,7 +82,6 @@ export class PageView {
   // Every piece drawn again where the game's board has it.
   redrawPieces(text) {
     const imgs = [...this.piecesBox.children];
-    this.pieces.clear();
     let i = 0;
     for (const line of text.split('\n')) {
       if (!line) continue;
@@ -110,7 +105,6 @@ export class PageView {
       img.style.left = `${this.left[x]}px`;
       img.style.top = `${this.top[y]}px`;
       img.hidden = false;
-      this.pieces.set(`${x},${y}`, code);
     }
     for (; i < imgs.length; i++) imgs[i].hidden = true;
   }
@@ -146,7 +140,6 @@ export class PageView {
   showMessage(text) {
     this.messageText.textContent = text;
     this.messageBox.showModal();
-    if (this.onMessage) this.onMessage(text);
   }
 
   // The newest words replace what was said before; a new node is announced
@@ -158,7 +151,6 @@ export class PageView {
   }
 
   showDifficulty(high) {
-    this.level = high;
     if (this.onDifficulty) this.onDifficulty(high);
   }
 

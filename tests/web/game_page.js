@@ -124,4 +124,4 @@ class GamePage {
   }
 }
 
-module.exports = { GamePage, sleep, kLetters };
+module.exports = { GamePage, sleep };
