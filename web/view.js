@@ -142,12 +142,17 @@ export class PageView {
     this.messageBox.showModal();
   }
 
-  // The newest words replace what was said before; a new node is announced
-  // even when its words are the same as the last.
+  // The newest words replace what was said before. The same words again are
+  // said again: the region is emptied first and filled a moment later, as
+  // screen readers do not repeat a region whose text did not change.
   say(words) {
-    const line = this.doc.createElement('p');
-    line.textContent = words;
-    this.spoken.replaceChildren(line);
+    clearTimeout(this.sayLater);
+    if (this.spoken.textContent !== words) {
+      this.spoken.textContent = words;
+      return;
+    }
+    this.spoken.textContent = '';
+    this.sayLater = setTimeout(() => { this.spoken.textContent = words; }, 100);
   }
 
   showDifficulty(high) {
