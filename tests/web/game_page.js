@@ -3,6 +3,8 @@
 // shows read back from its elements. `driver` is a driver of browsers.js.
 'use strict';
 
+const { parseIccs } = require('./web_page');
+
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 // The FEN letter of each piece code: the computer's 1..7, the player's 8..14.
@@ -31,18 +33,13 @@ class GamePage {
     const before = await this.done();
     await action();
     await this.driver.waitFor((n) => window.lorvaneDone.length > n, { timeout: 20000, poll: 20 }, before)
-      .catch(async (e) => { throw new Error(`${e.message}: ${before} operations before, ${await this.done().catch((x) => x)} now, ${JSON.stringify(await this.evaluate(() => window.lorvaneDone.map((d) => d.op).join(" ")).catch((x) => String(x)))}`); });
+      .catch(() => { throw new Error(`the game did not finish an operation after its ${before}th`); });
   }
 
-  // Where a point's centre is on the viewport.
-  pointAt(x, y) {
-    return this.evaluate((px, py) => {
-      const r = document.querySelector(`#grid [data-file="${px}"][data-rank="${py}"]`).getBoundingClientRect();
-      return [r.left + r.width / 2, r.top + r.height / 2];
-    }, x, y);
-  }
+  // Where a point's centre is on the viewport: its cell's in the grid.
+  pointAt(x, y) { return this.centreOf(`#grid [data-file="${x}"][data-rank="${y}"]`); }
 
-  async centreOf(selector) {
+  centreOf(selector) {
     return this.evaluate((s) => {
       const r = document.querySelector(s).getBoundingClientRect();
       return [r.left + r.width / 2, r.top + r.height / 2];
@@ -63,7 +60,6 @@ class GamePage {
   // The player's move by two clicks; resolves once the computer's reply (if
   // any) is on the page.
   async play(move) {
-    const { parseIccs } = require('./web_page');
     const { fx, fy, tx, ty } = parseIccs(move);
     await this.clickPoint(fx, fy);
     await this.clickPoint(tx, ty);
