@@ -99,12 +99,12 @@ test-windows: windows
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD) $(WEB_TOOLS)
 
-# --- The browser: Qt for WebAssembly is built once per machine, like Qt for
-# Windows (scripts/build-qt.sh); the game then builds into $(WEB_BUILD), which
-# writes the static site, and nothing else, to $(WEB_SITE). `make serve-web`
-# serves it on localhost as a well-set host would (web/serve.py); `make
-# test-web` plays it in Chromium, Firefox and WebKit against the native engine
-# tool; `make bench-web` prints its size and speed figures in each.
+# --- The browser: the game's core (engine/ and game/, no Qt) built with
+# Debian's emscripten into $(WEB_BUILD), which writes the static site, and
+# nothing else, to $(WEB_SITE). `make serve-web` serves it on localhost with
+# Debian's nginx, set up as docs/browser.md says; `make test-web` plays it in
+# Chromium, Firefox and WebKit against the native engine tool; `make
+# bench-web` prints its size and speed figures in each.
 WEB_BUILD ?= build-web
 WEB_SITE   = $(WEB_BUILD)/site
 WEB_PORT  ?= 8000
@@ -112,40 +112,23 @@ WEB_PORT  ?= 8000
 # webkit, separated by commas).
 WEB_ENGINES ?= chromium,firefox,webkit
 # emcc runs on a node that does not search Debian's node modules by itself.
-# Qt's CMake files find emscripten as the emsdk lays it out ($EMSDK/.emscripten
-# naming a folder that holds emcc and cmake/); a folder of links to Debian's
-# emscripten stands in for it.
-WEB_EMSDK = $(CURDIR)/$(WEB_BUILD)/emsdk
-WEB_ENV   = NODE_PATH=/usr/share/nodejs EMSDK=$(WEB_EMSDK) EMSCRIPTEN=/usr/share/emscripten
+WEB_ENV   = NODE_PATH=/usr/share/nodejs
 # The browser tests' npm packages (tests/web/package-lock.json) and their
 # screenshots, kept out of the site.
 WEB_TOOLS ?= $(WEB_BUILD)-tools
 WEB_NODE  = $(WEB_TOOLS)/node_modules
-# The Qt prefix $(WEB_BUILD) was configured with. CMake reads a toolchain
-# file only on a folder's first configure, and emscripten's configure check
-# refuses a folder configured before; so when build-qt.sh names another Qt
-# (one rebuilt under a new cache key), the folder is emptied but for its
-# emsdk links and configured afresh.
-WEB_QT_STAMP = $(WEB_BUILD)/qt-prefix
-
 .PHONY: web serve-web test-web bench-web web-test-tools
 
+# A build folder made for the Qt window in the browser, as the browser build
+# once was, cannot be configured for emscripten alone: it is made anew.
 web:
 	@./scripts/install-deps.sh --web
-	@mkdir -p $(WEB_EMSDK)/emscripten
-	@ln -sfn /usr/bin/emcc $(WEB_EMSDK)/emscripten/emcc
-	@ln -sfn /usr/share/emscripten/cmake $(WEB_EMSDK)/emscripten/cmake
-	@echo "EMSCRIPTEN_ROOT = 'emscripten'" > $(WEB_EMSDK)/.emscripten
-	@qt=$$($(WEB_ENV) ./scripts/build-qt.sh wasm) && qt=$$(echo "$$qt" | tail -n 1) && \
-	  if [ ! -f $(WEB_BUILD)/build.ninja ] || [ "$$(cat $(WEB_QT_STAMP) 2>/dev/null)" != "$$qt" ]; then \
-	    find $(WEB_BUILD) -mindepth 1 -maxdepth 1 ! -name emsdk -exec rm -rf {} + && \
-	    $(WEB_ENV) cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	      -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake >/dev/null && \
-	    echo "$$qt" > $(WEB_QT_STAMP); fi
+	@if grep -qs '^Qt6_DIR' $(WEB_BUILD)/CMakeCache.txt; then rm -rf $(WEB_BUILD); fi
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
 serve-web: web
-	@python3 web/serve.py $(WEB_SITE) $(WEB_PORT)
+	@./scripts/serve-web.sh $(WEB_SITE) $(WEB_PORT)
 
 web-test-tools: $(WEB_NODE)/.installed
 $(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json

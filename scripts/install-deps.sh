@@ -10,9 +10,10 @@
 # optipng and zopfli for recompressing redrawn pictures (assets/README.md).
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
-# With --web: emscripten, brotli, Chromium, Firefox, WebKit's MiniBrowser with
-# its WebDriver, and what builds Qt for WebAssembly
-# (make web, make test-web). Several options may be given.
+# With --web: emscripten, fonttools with brotli (the page's font), brotli,
+# nginx with its brotli_static module (make serve-web and the browser tests
+# serve the site with it), Chromium, Firefox, WebKit's MiniBrowser with its
+# WebDriver (make web, make test-web). Several options may be given.
 set -eu
 
 PACKAGES="
@@ -81,15 +82,16 @@ WINDOWS_PACKAGES="
 "
 
 WEB_PACKAGES="
-  $QT_SOURCE_PACKAGES
   emscripten
   fonttools
   python3-fonttools
+  python3-brotli
   brotli
+  nginx
+  libnginx-mod-http-brotli-static
   chromium
   firefox-esr
   webkit2gtk-driver
-  python3
 "
 
 for option in "$@"; do

@@ -1,291 +1,159 @@
-// Lorvane's page: loads the game program (lorvane.js and lorvane.wasm, built
-// with Qt for WebAssembly) onto the page's screen, fits the game window on a
-// small screen, and says in Chinese what is happening when the game is not
-// on the screen: loading (with a bar for the program's download), a browser
-// that cannot run it, a network that fails, the program's end.
-'use strict';
+// Lorvane's page: starts the game's core in a worker, shows what it reports
+// (view.js) and hands it what the player does (controls.js). While the game
+// is not on the page, it says why: loading (with a bar, where loading takes
+// long enough to be seen), a network that failed, or 退出.
+import { PageView } from './view.js';
+import { Controls } from './controls.js';
 
-(function () {
-  // The game window with its menu bar, and a margin around it.
-  const kWindowWidth = @LORVANE_LAYOUT_WIDTH@;
-  const kWindowHeight = @LORVANE_SCREEN_HEIGHT@ + 16;
-  // lorvane.wasm's size in bytes, written in once the program is built. A
-  // host that sends the program compressed announces the compressed size,
-  // while the download counts the program's own bytes.
-  const kProgramBytes = @LORVANE_PROGRAM_BYTES@;
+const doc = document;
+const windowBox = doc.getElementById('window');
+const client = doc.getElementById('client');
+const notice = doc.getElementById('notice');
+const noticeText = doc.getElementById('notice-text');
+const progress = doc.getElementById('progress');
+const restart = doc.getElementById('restart');
+const board = doc.getElementById('board');
 
-  const screenBox = document.getElementById('screen');
-  const notice = document.getElementById('notice');
-  const message = document.getElementById('message');
-  const detail = document.getElementById('detail');
-  const progress = document.getElementById('progress');
-  const restart = document.getElementById('restart');
+function say(text, offerRestart) {
+  windowBox.hidden = true;
+  notice.hidden = false;
+  progress.hidden = true;
+  noticeText.textContent = text;
+  restart.hidden = !offerRestart;
+}
+restart.addEventListener('click', () => location.reload());
 
-  function say(text, more, offerRestart) {
-    message.textContent = text;
-    detail.textContent = more || '';
-    detail.hidden = !more;
-    restart.hidden = !offerRestart;
-    progress.hidden = true;
-    notice.hidden = false;
-  }
+let ended = false;
+function failed() {
+  if (ended) return;
+  ended = true;
+  say('网络中断，无法载入 Lorvane。请检查网络连接，然后重新开始。', true);
+}
 
-  restart.addEventListener('click', () => location.reload());
+// --- the game's core, in a worker that the page started from its head
+// (index.html): the computer's search never holds the page, so the player's
+// move is drawn while the computer thinks.
 
-  // On a screen narrower or lower than the window (a phone), the layout is
-  // made as wide as needed for the whole window to show; the browser then
-  // scales the page down to fit, keeping its proportions, and a tap still
-  // lands where it is seen. Desktop browsers ignore this and show 1:1.
-  function fitToScreen() {
-    const viewport = document.getElementById('viewport');
-    const w = screen.width;
-    const h = screen.height;
-    let content = 'width=' + kWindowWidth;
-    if (w >= kWindowWidth && h >= kWindowHeight) content = 'width=device-width, initial-scale=1';
-    else if (w && h) content = 'width=' + Math.ceil(Math.max(kWindowWidth, (kWindowHeight * w) / h));
-    if (viewport.content !== content) viewport.content = content;
-  }
+let worker = window.lorvaneCore || null;
+if (typeof WebAssembly !== 'object' || !worker) {
+  ended = true;
+  if (worker) worker.terminate();
+  worker = null;
+  say('这个浏览器不能运行 Lorvane：请换用较新版本的浏览器。', false);
+}
+
+const view = new PageView(doc);
+const post = (op, ...args) => { if (!ended) worker.postMessage({ op, args }); };
+const game = {
+  newGame: () => post('new_game'),
+  clickPiece: (players, x, y) => post('click_piece', players ? 1 : 0, x, y),
+  clickBoard: (x, y) => post('click_board', x, y),
+  clickPoint: (x, y) => post('click_point', x, y),
+  takeBack: () => post('take_back'),
+  offerDraw: () => post('offer_draw'),
+  resign: () => post('resign'),
+  setDifficulty: (high) => post('set_difficulty', high ? 1 : 0),
+  dropSelection: () => post('drop_selection'),
+  readPosition: () => post('read_position'),
+  messageClosed: (x, y) => post('message_closed', x, y),
+  // The program ends at once; a page cannot close its own tab.
+  quit: () => {
+    worker.terminate();
+    ended = true;
+    say('Lorvane 已退出。', true);
+  },
+};
+const controls = new Controls(doc, game, view);
+// For the tests and the benchmark: each finished operation, with the time
+// the core took for it.
+window.lorvaneDone = [];
+
+// --- loading: the core and the board's picture; a bar once it takes long
+// enough to be seen
+
+const loading = { core: false, board: false };
+let shownOnce = false;
+async function loaded() {
+  if (ended || shownOnce || !Object.values(loading).every(Boolean)) return;
+  shownOnce = true;
+  // The board is shown with its pieces drawn.
+  const pictures = [board, ...doc.querySelectorAll('#pieces img:not([hidden])')];
+  await Promise.all(pictures.map((img) => img.decode().catch(() => {})));
+  if (ended) return;
+  notice.hidden = true;
+  windowBox.hidden = false;
   fitToScreen();
-  window.addEventListener('orientationchange', fitToScreen);
+  controls.placeCursor(4, 9, false);
+  requestAnimationFrame(() => performance.mark('lorvane-board'));
+  // The buttons' bright pictures wait for the board; they are asked for
+  // now, so they are there under the mouse.
+  for (const img of doc.querySelectorAll('img[loading="lazy"]')) img.loading = 'eager';
+  keepForOffline();
+}
+const shown = () => Object.values(loading).filter(Boolean).length / Object.keys(loading).length;
+setTimeout(() => {
+  if (ended || windowBox.hidden === false) return;
+  progress.hidden = false;
+  progress.value = shown();
+}, 300);
+function part(name) {
+  loading[name] = true;
+  progress.value = shown();
+  loaded();
+}
 
-  function webGLAvailable() {
-    try {
-      const canvas = document.createElement('canvas');
-      return !!(canvas.getContext('webgl2') || canvas.getContext('webgl'));
-    } catch (e) {
-      return false;
-    }
-  }
-
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
-    say('这个浏览器不能运行 WebAssembly，Lorvane 无法在这里打开。',
-        '请使用较新版本的 Chrome、Edge、Firefox 或 Safari 打开本页；' +
-        '如果浏览器关闭了 WebAssembly（例如某些安全设置），请把它打开。');
+function fromCore(data) {
+  // The core's first step, if it came after this module ran.
+  if (!performance.getEntriesByName('lorvane-core').length) performance.mark('lorvane-core');
+  if (data.step === 'failed') {
+    failed();
     return;
   }
-  if (!webGLAvailable()) {
-    say('这个浏览器不能使用 WebGL，Lorvane 无法画出棋盘。',
-        '请打开浏览器的硬件加速，或换用较新版本的浏览器。');
+  if (data.step === 'done') {
+    window.lorvaneDone.push(data);
+    if (!loading.core) part('core');
     return;
   }
+  view.show(data);
+}
 
-  // Once the page has been opened, the service worker keeps its files, so
-  // the game also starts without a network.
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    window.addEventListener('load', () => {
-      navigator.serviceWorker.register('sw.js')
-        .then(() => navigator.serviceWorker.ready)
-        .then((registration) => {
-          // The doubled pictures, fetched before the worker was there on a
-          // first visit, are kept too, for the next start without a network.
-          if (doubledPictures) registration.active.postMessage({ keep: 'pictures@2x.rcc' });
-        })
-        .catch(() => {});
-    });
+if (worker) {
+  // What the core said before this module ran, then the rest as it comes.
+  worker.onmessage = ({ data }) => fromCore(data);
+  worker.onerror = failed;
+  for (const data of window.lorvaneSaid.splice(0)) fromCore(data);
+  // The picture may have come, or failed, before this module ran.
+  if (board.complete) {
+    if (board.naturalWidth > 0) part('board');
+    else failed();
+  } else {
+    board.addEventListener('load', () => part('board'), { once: true });
+    board.addEventListener('error', failed, { once: true });
   }
+}
 
-  let ended = false;
+// --- the layout: on a narrow screen the board is scaled to its width
 
-  // --- the program's download, shown as it goes
+function fitToScreen() {
+  // page.css lays the board out in the page's flow on a narrow screen.
+  const narrow = getComputedStyle(doc.getElementById('board-area')).position !== 'absolute';
+  const scale = narrow ? doc.documentElement.clientWidth / doc.getElementById('board-box').offsetWidth : 1;
+  client.style.setProperty('--board-scale', String(scale));
+  // Clicks on the board are measured in the client area's own pixels.
+  if (narrow) client.dataset.scale = String(scale);
+  else delete client.dataset.scale;
+}
+window.addEventListener('resize', fitToScreen);
 
-  // A screen of more than one device pixel to the pixel shows the pictures
-  // drawn at twice their size, which come in a file of their own
-  // (pictures@2x.rcc, of kDoubledPicturesBytes bytes), fetched beside the
-  // program; an ordinary screen never downloads them.
-  const kDoubledPicturesBytes = @LORVANE_DOUBLED_PICTURES_BYTES@;
-  const doubledPictures = (window.devicePixelRatio || 1) > 1;
+// --- offline: the service worker keeps the page's files. It is told which
+// the page fetched (the pictures of this screen's size among them), so that
+// it fetches none of them a second time.
 
-  // What has come of the downloads, and what they will reach (0 when that is
-  // not known).
-  let loaded = 0;
-  let total = 0;
-
-  // The line above the bar changes in steps of 5 %, or of a megabyte when the
-  // size is not known, so that a screen reader hears a few steps, not every
-  // piece of the download; the bar itself follows every piece.
-  let shownStep = -1;
-  function showDownload() {
-    progress.hidden = false;
-    let text;
-    let step;
-    if (total > 0) {
-      const share = Math.min(0.99, loaded / total);
-      progress.value = share;
-      step = Math.floor(share * 20);
-      text = `正在载入 Lorvane…… ${step * 5}%`;
-    } else {
-      progress.removeAttribute('value');
-      step = Math.floor(loaded / 1048576);
-      text = `正在载入 Lorvane…… 已下载 ${step} MB`;
-    }
-    if (step !== shownStep) {
-      shownStep = step;
-      message.textContent = text;
-    }
-  }
-
-  function showDownloaded() {
-    progress.value = 1;
-    message.textContent = '下载完成，正在启动……';
-  }
-
-  // A download that the network broke off.
-  class NetworkCut extends Error {
-    constructor() {
-      super('network');
-      this.loaded = loaded;
-      this.total = total;
-    }
-  }
-
-  function sayCut(cut) {
-    const share = cut.total > 0
-      ? `已下载 ${Math.floor((100 * Math.min(cut.loaded, cut.total)) / cut.total)}%`
-      : `已下载 ${(cut.loaded / 1048576).toFixed(1)} MB`;
-    screenBox.hidden = true;
-    say(cut.loaded > 0 ? `网络中断，Lorvane 没有下载完（${share}）。` : '无法载入 Lorvane。',
-        '请检查网络连接，然后重新开始。', true);
-  }
-
-  async function fetchFile(file) {
-    let response;
-    try {
-      response = await fetch(file, { credentials: 'same-origin' });
-    } catch (e) {
-      throw new NetworkCut();
-    }
-    if (!response.ok) throw new Error(`${file}: ${response.status} ${response.statusText}`);
-    return response;
-  }
-
-  // The response's body as a stream that counts what comes; `cut.error`
-  // is set when the network breaks it off, or when it ends short of `size`.
-  function counted(response, size, cut) {
-    const reader = response.body.getReader();
-    let own = 0;
-    return new ReadableStream({
-      async pull(controller) {
-        let piece;
-        try {
-          piece = await reader.read();
-        } catch (e) {
-          // What came is used no further: the file is incomplete.
-          cut.error = new NetworkCut();
-          controller.close();
-          return;
-        }
-        if (piece.done) {
-          // A connection closed early without an error.
-          if (size > 0 && own < size) cut.error = new NetworkCut();
-          controller.close();
-          return;
-        }
-        own += piece.value.byteLength;
-        loaded += piece.value.byteLength;
-        showDownload();
-        controller.enqueue(piece.value);
-      },
-    });
-  }
-
-  // Fetches the doubled pictures; resolves to their bytes.
-  async function loadDoubledPictures() {
-    const response = await fetchFile('pictures@2x.rcc');
-    if (!response.body || typeof ReadableStream !== 'function') {
-      return response.arrayBuffer().catch(() => { throw new NetworkCut(); });
-    }
-    const cut = {};
-    const bytes = await new Response(counted(response, kDoubledPicturesBytes, cut)).arrayBuffer();
-    if (cut.error) throw cut.error;
-    return bytes;
-  }
-
-  // Fetches lorvane.wasm and compiles it while it arrives, counting what has
-  // come; resolves to the instantiated program.
-  async function loadProgram(imports) {
-    const response = await fetchFile('lorvane.wasm');
-    showDownload();
-    if (!response.body || typeof ReadableStream !== 'function') {
-      const bytes = await response.arrayBuffer().catch(() => { throw new NetworkCut(); });
-      return WebAssembly.instantiate(bytes, imports);
-    }
-    const cut = {};
-    const stream = counted(response, kProgramBytes, cut);
-    try {
-      if (typeof WebAssembly.instantiateStreaming === 'function') {
-        return await WebAssembly.instantiateStreaming(
-          new Response(stream, { headers: { 'Content-Type': 'application/wasm' } }), imports);
-      }
-      const bytes = await new Response(stream).arrayBuffer();
-      return await WebAssembly.instantiate(bytes, imports);
-    } catch (e) {
-      // A program that does not compile came incomplete or damaged: a
-      // host that sends it compressed does not say how large it is.
-      if (!cut.error && e instanceof WebAssembly.CompileError) cut.error = new NetworkCut();
-      throw cut.error || e;
-    }
-  }
-
-  // The program and, on such a screen, the doubled pictures, fetched side by
-  // side; the pictures are handed to the program (which registers them before
-  // the window is made) with its instance.
-  async function loadAll(imports, config) {
-    if (kProgramBytes > 0) total = kProgramBytes + (doubledPictures ? kDoubledPicturesBytes : 0);
-    const pictures = doubledPictures ? loadDoubledPictures() : Promise.resolve(null);
-    // Either download failing ends both; the other's rejection is then seen.
-    pictures.catch(() => {});
-    const result = await loadProgram(imports);
-    config.lorvaneDoubledPictures = await pictures;
-    showDownloaded();
-    // Marks on the page's timeline, for anyone measuring the start.
-    performance.mark('lorvane-compiled');
-    return result;
-  }
-
-  function start() {
-    const config = {
-      qtContainerElements: [screenBox],
-      qtFontDpi: 96,
-      locateFile: (file) => file,
-      print: (text) => console.log(text),
-      printErr: (text) => console.warn(text),
-      // The program's download, with its progress on the page.
-      instantiateWasm: (imports, receive) => {
-        loadAll(imports, config).then(
-          (result) => receive(result.instance, result.module),
-          (error) => {
-            ended = true;
-            if (error instanceof NetworkCut) sayCut(error);
-            else config.onAbort(error);
-          });
-        return {};
-      },
-      postRun: [() => {
-        // The window has been made and shown.
-        performance.mark('lorvane-running');
-        // The window is drawn on the next frames; the notice stays until then.
-        requestAnimationFrame(() => requestAnimationFrame(() => {
-          if (!ended) notice.hidden = true;
-        }));
-      }],
-      // The game program has ended (退出, or the window's close button).
-      onExit: () => {
-        ended = true;
-        screenBox.hidden = true;
-        say('Lorvane 已退出。', '游戏程序已经结束；网页不能关闭自己所在的标签页。', true);
-      },
-      onAbort: (what) => {
-        ended = true;
-        screenBox.hidden = true;
-        say('Lorvane 出错停止了。', String(what || ''), true);
-      },
-    };
-    createQtAppInstance(config).catch((error) => config.onAbort(error));
-  }
-
-  const script = document.createElement('script');
-  script.src = 'lorvane.js';
-  script.onload = start;
-  script.onerror = () => say('无法载入 Lorvane。', '请检查网络连接，然后重新载入本页。', true);
-  document.body.appendChild(script);
-})();
+function keepForOffline() {
+  if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
+  navigator.serviceWorker.register('sw.js').then(() => navigator.serviceWorker.ready).then((registration) => {
+    const files = performance.getEntriesByType('resource').map((entry) => entry.name)
+      .filter((url) => url.startsWith(location.origin));
+    registration.active.postMessage({ keep: files });
+  }).catch(() => {});
+}

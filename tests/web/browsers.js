@@ -1,7 +1,7 @@
 // The browsers the page is played in, each behind the same small driver: a
 // page to open, script to run in it, a mouse, a keyboard and the viewport's
-// picture. Chromium runs headless; Firefox and WebKit draw WebGL only on a
-// display, so each gets a virtual X screen of its own.
+// picture. Chromium runs headless; Firefox and WebKit each get a virtual X
+// screen of their own.
 //
 //   chromium  Debian's Chromium, puppeteer-core over the DevTools protocol
 //   firefox   Debian's Firefox ESR, puppeteer-core over WebDriver BiDi
@@ -117,8 +117,7 @@ class PuppeteerDriver extends Driver {
   async close() { if (this.done) await this.done(); }
 }
 
-const kChromiumArgs = ['--no-sandbox', '--use-gl=swiftshader', '--enable-unsafe-swiftshader',
-                       '--disable-background-networking', '--disable-component-update',
+const kChromiumArgs = ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
                        '--disable-sync', '--no-first-run', '--no-default-browser-check',
                        '--lang=zh-CN'];
 
@@ -138,6 +137,8 @@ async function launchChromium(viewport) {
   return driver;
 }
 
+// Headless Firefox never has the focus, so keys do not reach the page: it
+// runs on a virtual screen of its own.
 async function launchFirefox(viewport) {
   const screen = await virtualScreen(viewport.width + 200, viewport.height + 200);
   let browser;
@@ -327,8 +328,8 @@ class WebKitDriver extends Driver {
   }
 }
 
-// The viewport's width is odd, so that the centred game window (651 x 561)
-// stands on whole CSS pixels, where WebKit's pointer lands.
+// The viewport's width and height are odd, so that the centred game window
+// (651 x 561) stands on whole CSS pixels, where WebKit's pointer lands.
 const kViewport = { width: 1025, height: 769 };
 
 function launch(engine, viewport = kViewport) {

@@ -1,226 +1,123 @@
-// The game window inside a page, driven like a person would: the mouse (or a
-// finger) on the points, the picture buttons, the menus and the message boxes,
-// with what the window shows read back from the page's pixels. `page` is a
-// driver of browsers.js.
+// The game's page driven as a person would: the mouse (or a finger) on the
+// points, the picture buttons, the menus and the boxes, with what the page
+// shows read back from its elements. `driver` is a driver of browsers.js.
 'use strict';
 
-const fs = require('fs');
-const wp = require('./web_page');
-
-// Client positions of the picture buttons (Left, Top; 67 x 44) and the
-// difficulty option buttons.
-const kButtons = {
-  new: [480, 416], back: [576, 416], draw: [480, 472], resign: [576, 472],
-};
-const kOptions = { low: [464 + 24 + 8, 328 + 24 + 12], high: [464 + 88 + 8, 328 + 24 + 12] };
-
-// Where message boxes and the About box open: the window's middle.
-const kMiddle = [150, 100, 500, 400];
+const { parseIccs } = require('./web_page');
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
+// The FEN letter of each piece code: the computer's 1..7, the player's 8..14.
+const kLetters = '.krncabpKRNCABP';
+
 class GamePage {
-  constructor(page, { touch = false } = {}) {
-    this.page = page;
+  constructor(driver, { touch = false } = {}) {
+    this.driver = driver;
     this.touch = touch;
-    this.area = null;
-    this.img = null;
   }
 
-  // Waits until the game window is drawn on the page; returns the time taken.
-  async waitForWindow(timeout = 120000, poll = 250) {
-    const start = Date.now();
-    this.area = null;
-    while (Date.now() - start < timeout) {
-      // While the page is still being replaced (a reload), there may be no
-      // page to take a picture of yet.
-      this.img = await wp.screenshot(this.page).catch(() => null);
-      this.area = this.img && wp.findClientArea(this.img);
-      if (this.area) return Date.now() - start;
-      await sleep(poll);
-    }
-    const file = require('path').join(require('os').tmpdir(), 'lorvane-no-window.png');
-    fs.writeFileSync(file, await this.page.screenshot());
-    throw new Error(`the game window did not appear on the page (last seen: ${file})`);
+  evaluate(fn, ...args) { return this.driver.evaluate(fn, ...args); }
+
+  // Waits until the game is on the page, its first new game done.
+  async waitForGame(timeout = 60000) {
+    await this.driver.waitFor(() => !document.getElementById('window').hidden &&
+                              window.lorvaneDone && window.lorvaneDone.length > 0, { timeout, poll: 20 });
   }
 
-  // Screenshots until two in a row, 100 ms apart, show the same picture
-  // (for at most 5 s): the window has drawn all of its last change, the move
-  // lists included, which may come a frame after the board.
-  async waitUntilStill() {
-    this.img = await wp.readUntilStill(() => wp.screenshot(this.page), await this.shot(), 1);
+  // Operations the core has finished so far.
+  done() { return this.evaluate(() => window.lorvaneDone.length); }
+
+  // Runs `action` (one operation of the game) and waits until the core has
+  // finished it.
+  async finished(action) {
+    const before = await this.done();
+    await action();
+    await this.driver.waitFor((n) => window.lorvaneDone.length > n, { timeout: 20000, poll: 20 }, before)
+      .catch(() => { throw new Error(`the game did not finish an operation after its ${before}th`); });
   }
 
-  async shot() {
-    this.img = await wp.screenshot(this.page);
-    return this.img;
+  // Where a point's centre is on the viewport: its cell's in the grid.
+  pointAt(x, y) { return this.centreOf(`#grid [data-file="${x}"][data-rank="${y}"]`); }
+
+  centreOf(selector) {
+    return this.evaluate((s) => {
+      const r = document.querySelector(s).getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2];
+    }, selector);
   }
 
-  async board() {
-    await this.shot();
-    return wp.readBoard(this.img, this.area);
+  async tapOrClick([x, y]) {
+    if (this.touch) await this.driver.touchscreen.tap(Math.round(x), Math.round(y));
+    else await this.driver.mouse.click(Math.round(x), Math.round(y));
   }
 
-  // The board around a message box in the window's middle: '?' under it.
-  async boardAroundBox() {
-    await this.shot();
-    return wp.readBoard(this.img, this.area, kMiddle);
-  }
-
-  // The page position (CSS pixels) of client position (cx, cy).
-  css(cx, cy) {
-    const [ix, iy] = this.area.at(cx, cy);
-    return [ix / this.img.perCss + this.img.view.left, iy / this.img.perCss + this.img.view.top];
-  }
-
-  async clickAt(cx, cy) {
-    const [x, y] = this.css(cx, cy);
-    if (this.touch) await this.page.touchscreen.tap(x, y);
-    else await this.page.mouse.click(x, y);
-  }
-
-  async moveTo(cx, cy) {
-    const [x, y] = this.css(cx, cy);
-    await this.page.mouse.move(x, y);
-  }
-
+  // A click on a point: on the piece standing there, or on the board.
   async clickPoint(x, y) {
-    await this.clickAt(wp.pointLeft(x) + 21, wp.pointTop(y) + 21);
+    const at = await this.pointAt(x, y);
+    await this.finished(() => this.tapOrClick(at));
   }
 
-  // Plays move (ICCS) with two clicks and waits until the board changes;
-  // returns the board then shown.
-  async play(move, before) {
-    const { fx, fy, tx, ty } = wp.parseIccs(move);
+  // The player's move by two clicks; resolves once the computer's reply (if
+  // any) is on the page.
+  async play(move) {
+    const { fx, fy, tx, ty } = parseIccs(move);
     await this.clickPoint(fx, fy);
     await this.clickPoint(tx, ty);
-    return this.waitForChange(before);
+    return this.board();
   }
 
-  async waitForChange(before, timeout = 20000) {
-    const start = Date.now();
-    const was = before.join('/');
-    while (Date.now() - start < timeout) {
-      const rows = await this.board();
-      if (rows.join('/') !== was) return rows;
-      await sleep(30);
-    }
-    throw new Error('the board did not change');
+  // The board as ten rows of FEN letters, read from the pictures shown.
+  board() {
+    return this.evaluate((letters) => {
+      const rows = Array.from({ length: 10 }, () => Array(9).fill('.'));
+      for (const img of document.querySelectorAll('#pieces img')) {
+        if (!img.hidden) rows[Number(img.dataset.rank)][Number(img.dataset.file)] = letters[Number(img.dataset.code)];
+      }
+      return rows.map((r) => r.join(''));
+    }, kLetters);
   }
 
+  lists() {
+    return this.evaluate(() => ['list1', 'list2'].map((id) =>
+      [...document.getElementById(id).children].map((li) => li.textContent)));
+  }
+
+  // The text of the open message box, or null.
+  message() {
+    return this.evaluate(() => {
+      const box = document.getElementById('message-box');
+      return box.open ? document.getElementById('message-text').textContent : null;
+    });
+  }
+
+  // A picture button: the mouse moves onto it (it lights up), then clicks.
   async pressButton(name) {
-    const [left, top] = kButtons[name];
-    await this.moveTo(left + 10, top + 10);
-    await this.clickAt(left + 33, top + 22);
+    const at = await this.centreOf(`#button-${name}`);
+    if (!this.touch) await this.driver.mouse.move(Math.round(at[0]), Math.round(at[1]));
+    await this.finished(() => this.tapOrClick(at));
   }
 
-  async chooseOption(name) {
-    await this.clickAt(...kOptions[name]);
+  async chooseOption(level) {
+    const at = await this.centreOf(`#option${level === 'high' ? 2 : 1} input`);
+    await this.finished(() => this.tapOrClick(at));
   }
 
-  // How much the window's middle differs from the last screenshot: a message
-  // box or the About box opens there.
-  async middleChange() {
-    const before = this.img;
-    await sleep(200);
-    const after = await this.shot();
-    return difference(before, after, this.area, ...kMiddle);
+  // A menu's item by the mouse: the menu's title, then the item.
+  async pickMenuItem(menu, command, { waits = true } = {}) {
+    await this.tapOrClick(await this.centreOf(`#${menu}`));
+    const item = await this.centreOf(`[data-command="${command}"][role^="menuitem"]`);
+    if (waits) await this.finished(() => this.tapOrClick(item));
+    else await this.tapOrClick(item);
   }
 
-  // Opens menu `title` (0: 文件, 1: 难度设置, 2: 帮助) and picks its item
-  // `item` (counting the items, not the separators).
-  async pickMenuItem(title, item) {
-    const closed = this.img;
-    const x = await this.openMenu(title);
-    const open = await this.shot();
-    const items = menuItems(closed, open, this.area, x);
-    if (process.env.LORVANE_DEBUG_MENUS) console.log('# menu', title, x, items);
-    if (item >= items.length) throw new Error(`the menu shows ${items.length} items`);
-    await this.clickAt(x + 10, items[item]);
-    await sleep(200);
-  }
-
-  // Opens menu `title` with a click on its title; returns the title's x.
-  async openMenu(title) {
-    const titles = menuTitles(this.img, this.area);
-    if (titles.length !== 3) throw new Error(`found ${titles.length} menu titles, expected 3`);
-    await this.clickAt(titles[title], -10);
-    await sleep(300);
-    return titles[title];
-  }
-
-  async pressKey(key) {
-    await this.page.keyboard.press(key);
-    await sleep(200);
+  // The open message box closed by its 确定 (or a key), and the rest of its
+  // operation done.
+  async closeMessage(key = null) {
+    await this.finished(async () => {
+      if (key) await this.driver.keyboard.press(key);
+      else await this.tapOrClick(await this.centreOf('#message-box button'));
+    });
   }
 }
 
-// Mean difference of the client rectangle [x0, x1) x [y0, y1) between two
-// screenshots.
-function difference(a, b, area, x0, y0, x1, y1) {
-  const ca = [0, 0, 0];
-  const cb = [0, 0, 0];
-  let sum = 0;
-  let n = 0;
-  for (let y = y0; y < y1; y += 3) {
-    for (let x = x0; x < x1; x += 3) {
-      area.colour(a, x, y, ca);
-      area.colour(b, x, y, cb);
-      sum += Math.abs(ca[0] - cb[0]) + Math.abs(ca[1] - cb[1]) + Math.abs(ca[2] - cb[2]);
-      n++;
-    }
-  }
-  return sum / (3 * n);
-}
-
-const dark = (c) => c[0] + c[1] + c[2] < 300;
-
-// The client x of the middle of each menu title, from the dark text in the
-// menu bar just above the client area.
-function menuTitles(img, area) {
-  const c = [0, 0, 0];
-  const inked = [];
-  for (let x = 0; x < 651; x++) {
-    let ink = false;
-    for (let y = -18; y < -3 && !ink; y++) ink = dark(area.colour(img, x, y, c));
-    inked.push(ink);
-  }
-  return clusters(inked, 8).map(([a, b]) => (a + b) / 2);
-}
-
-// The client y of the middle of each item of the menu opened below title x:
-// the rows of dark text inside the region that changed when it opened.
-function menuItems(closed, open, area, titleX) {
-  const c = [0, 0, 0];
-  const d = [0, 0, 0];
-  const x0 = Math.max(0, Math.floor(titleX - 40));
-  const changed = (x, y) => {
-    area.colour(closed, x, y, c);
-    area.colour(open, x, y, d);
-    return Math.abs(c[0] - d[0]) + Math.abs(c[1] - d[1]) + Math.abs(c[2] - d[2]) > 30;
-  };
-  // The popup's left edge: the first column that changed under the title.
-  let left = x0;
-  while (left < x0 + 80 && !changed(left, 20)) left++;
-  const inked = [];
-  for (let y = 0; y < 260; y++) {
-    let ink = false;
-    for (let x = left + 4; x < left + 90 && !ink; x++) ink = changed(x, y) && dark(area.colour(open, x, y, d));
-    inked.push(ink);
-  }
-  return clusters(inked, 4).filter(([a, b]) => b - a >= 5).map(([a, b]) => (a + b) / 2);
-}
-
-// Runs of true values, joined across gaps shorter than `gap`.
-function clusters(flags, gap) {
-  const runs = [];
-  flags.forEach((on, i) => {
-    if (!on) return;
-    const last = runs[runs.length - 1];
-    if (last && i - last[1] <= gap) last[1] = i;
-    else runs.push([i, i]);
-  });
-  return runs;
-}
-
-module.exports = { GamePage, sleep, difference, kButtons, kOptions };
+module.exports = { GamePage, sleep };
