@@ -14,8 +14,8 @@
 
 const fs = require('fs');
 const http = require('http');
-const net = require('net');
 const os = require('os');
+const { freePort } = require('./web_page');
 const path = require('path');
 const { spawn } = require('child_process');
 const puppeteer = require('puppeteer-core');
@@ -172,17 +172,6 @@ const kKeys = {
   Enter: '\uE007', Escape: '\uE00C', Space: ' ', Tab: '\uE004', F2: '\uE032',
   ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015',
 };
-
-function freePort() {
-  return new Promise((resolve, reject) => {
-    const s = net.createServer();
-    s.on('error', reject);
-    s.listen(0, '127.0.0.1', () => {
-      const { port } = s.address();
-      s.close(() => resolve(port));
-    });
-  });
-}
 
 function request(port, method, url, body) {
   return new Promise((resolve, reject) => {

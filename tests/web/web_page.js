@@ -15,6 +15,7 @@ const kRoot = path.resolve(__dirname, '..', '..');
 
 // --- the site, served by nginx on a loopback port
 
+// A loopback port no one listens on now.
 function freePort() {
   return new Promise((resolve, reject) => {
     const s = net.createServer();
@@ -154,6 +155,6 @@ function movesKeepingTheGeneral(rows, moves) {
 }
 
 module.exports = {
-  kRoot, serveSite, kInitialRows, toFen, parseIccs, toIccs, applyMove, movePlayedBetween,
+  kRoot, freePort, serveSite, kInitialRows, toFen, parseIccs, toIccs, applyMove, movePlayedBetween,
   moveLine, engineLines, kEngineTool, movesKeepingTheGeneral,
 };
