@@ -67,6 +67,13 @@ void Game::AddLine(Side list, const std::string& line) {
   view_.AddLine(list, line);
 }
 
+void Game::RemoveLine(Side list, int i) {
+  std::vector<std::string>& lines = lines_[static_cast<int>(list)];
+  if (i >= static_cast<int>(lines.size())) return;
+  lines.erase(lines.begin() + i);
+  view_.RemoveLine(list, i);
+}
+
 void Game::NewGame() {
   if (Waiting()) return;
   SetInitialPosition(board);
@@ -91,27 +98,19 @@ void Game::TakeBack() {
     view_.Say("没有可以悔的棋");
     return;
   }
-  std::vector<std::string>& playerLines = lines_[static_cast<int>(Side::kPlayer)];
-  std::vector<std::string>& computerLines = lines_[static_cast<int>(Side::kComputer)];
-  const bool playerLine = i < static_cast<int>(playerLines.size());
-  const bool computerLine = i < static_cast<int>(computerLines.size());
+  const std::vector<std::string>& playerLines = Lines(Side::kPlayer);
+  const std::vector<std::string>& computerLines = Lines(Side::kComputer);
   std::string takenBack = "悔棋：收回玩家";
-  if (playerLine) takenBack += " " + playerLines[i];
-  if (computerLine) takenBack += "，电脑 " + computerLines[i];
+  if (i < static_cast<int>(playerLines.size())) takenBack += " " + playerLines[i];
+  if (i < static_cast<int>(computerLines.size())) takenBack += "，电脑 " + computerLines[i];
   MoveHistory& computer = engine_->ComputerHistory;
   if (computer.InUse(i)) UndoMove(board, computer, i);
   UndoMove(board, PlayerHistory, i);
   PlayerHistory.ClearSlot(i);
   computer.ClearSlot(i);
   view_.RedrawPieces();
-  if (playerLine) {
-    playerLines.erase(playerLines.begin() + i);
-    view_.RemoveLine(Side::kPlayer, i);
-  }
-  if (computerLine) {
-    computerLines.erase(computerLines.begin() + i);
-    view_.RemoveLine(Side::kComputer, i);
-  }
+  RemoveLine(Side::kPlayer, i);
+  RemoveLine(Side::kComputer, i);
   for (Marker marker : kAllMarkers) Hide(marker);
   ClearSelection();
   view_.Say(takenBack);

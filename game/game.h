@@ -108,6 +108,8 @@ class Game {
   void Place(Marker marker, int x, int y);
   void Hide(Marker marker);
   void AddLine(Side list, const std::string& line);
+  // Takes line i out of a list, if the list has it.
+  void RemoveLine(Side list, int i);
   void SelectPiece(int file, int rank);
   // Tries a move from the selection to a point not yet known to be on the
   // board.

@@ -78,15 +78,6 @@ void MainWindow::CursorMoved() {
   }
 }
 
-int MainWindow::PictureOn(int x, int y) const {
-  for (int k = 0; k < 32; ++k) {
-    const PictureControl* piece = Image2[k];
-    if (!piece->isHidden() && PictureFile(piece->Left()) == x && PictureRank(piece->Top()) == y)
-      return k;
-  }
-  return -1;
-}
-
 // A piece takes the click as its picture would; an empty point is a click on
 // the board at that point.
 void MainWindow::ClickUnderCursor() {

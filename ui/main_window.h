@@ -54,8 +54,6 @@ class MainWindow : public QMainWindow, public GameView {
   void Image2_Click(int index);
   void Image1_Click();
   void Image5_Click();
-  // A click on the board at point (file, rank), as the keyboard makes it.
-  void BoardClickAt(int file, int rank);
 
   // Keyboard play (keyboard_play.cpp): the board takes the keyboard focus
   // and a cursor moves over its points.
@@ -64,8 +62,6 @@ class MainWindow : public QMainWindow, public GameView {
   void ClickUnderCursor();
   // Escape: the selection is dropped.
   void DropSelection();
-  // The piece picture standing on (x, y), or -1.
-  int PictureOn(int x, int y) const;
 
   // Spoken replies (spoken_replies.cpp).
   void Announce(const QString& text);

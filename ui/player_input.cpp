@@ -22,8 +22,6 @@ void MainWindow::Image1_Click() {
   });
 }
 
-void MainWindow::BoardClickAt(int file, int rank) { game_.ClickBoardAt(file, rank); }
-
 void MainWindow::Image5_Click() { Image1_Click(); }
 
 }  // namespace lorvane

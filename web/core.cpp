@@ -42,7 +42,10 @@ void Post(Step kind, int a = 0, int b = 0, int c = 0, const std::string& text = 
 
 // Where the pointer stood in the client area when the page last said; a
 // click on the board takes its point from there when it is handled.
-ClickedPoint pointer;
+struct PointerPlace {
+  int x = 0;
+  int y = 0;
+} pointer;
 
 class PageView : public GameView {
  public:
@@ -136,8 +139,8 @@ EMSCRIPTEN_KEEPALIVE void lorvane_click_board(int x, int y) {
   lorvane::pointer = {x, y};
   Run([](lorvane::Game& game) {
     game.ClickBoard([] {
-      return lorvane::ClickedPoint{lorvane::ClickFile(lorvane::pointer.file),
-                                   lorvane::ClickRank(lorvane::pointer.rank)};
+      return lorvane::ClickedPoint{lorvane::ClickFile(lorvane::pointer.x),
+                                   lorvane::ClickRank(lorvane::pointer.y)};
     });
   });
 }
