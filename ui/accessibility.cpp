@@ -2,8 +2,9 @@
 
 #include <QAccessibleWidget>
 
-#include "board_cursor.h"
+#include "board_table_accessible.h"
 #include "picture_control.h"
+#include "system_announcement.h"
 
 namespace lorvane {
 
@@ -33,41 +34,26 @@ class PictureAccessible : public QAccessibleWidget {
   PictureControl* Picture() const { return static_cast<PictureControl*>(widget()); }
 };
 
-// A widget whose name is the text it holds at the moment it is asked.
-template <class W, QString (W::*Name)() const>
-class LiveNameAccessible : public QAccessibleWidget {
+// The spoken status, named by the words it said last: a notification, which
+// screen readers read out when it starts showing.
+class StatusAccessible : public QAccessibleWidget {
  public:
-  LiveNameAccessible(W* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+  explicit StatusAccessible(SpokenStatus* status)
+      : QAccessibleWidget(status, QAccessible::Notification) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return (static_cast<W*>(widget())->*Name)();
+    if (t == QAccessible::Name) return static_cast<SpokenStatus*>(widget())->Text();
     return QAccessibleWidget::text(t);
   }
 };
 
-// The keyboard cursor takes the reader's focus while the board has the
-// keyboard focus, and is named by what stands on its point.
-class CursorAccessible : public LiveNameAccessible<BoardCursor, &BoardCursor::Words> {
- public:
-  explicit CursorAccessible(BoardCursor* cursor)
-      : LiveNameAccessible(cursor, QAccessible::StaticText) {}
-
-  QAccessible::State state() const override {
-    QAccessible::State s = QAccessibleWidget::state();
-    const QWidget* focus = widget()->window()->focusWidget();
-    s.focusable = true;
-    s.focused = widget()->isVisible() && focus != nullptr && focus->hasFocus();
-    return s;
-  }
-};
-
-using StatusAccessible = LiveNameAccessible<SpokenStatus, &SpokenStatus::Text>;
-
+// A picture given the role of a table is the board.
 QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
-  if (auto* picture = qobject_cast<PictureControl*>(object)) return new PictureAccessible(picture);
-  if (auto* cursor = qobject_cast<BoardCursor*>(object)) return new CursorAccessible(cursor);
-  if (auto* status = qobject_cast<SpokenStatus*>(object))
-    return new StatusAccessible(status, QAccessible::AlertMessage);
+  if (auto* picture = qobject_cast<PictureControl*>(object)) {
+    if (picture->AccessibleRole() == QAccessible::Table) return new BoardTableAccessible(picture);
+    return new PictureAccessible(picture);
+  }
+  if (auto* status = qobject_cast<SpokenStatus*>(object)) return new StatusAccessible(status);
   return nullptr;
 }
 
@@ -95,6 +81,8 @@ void SpokenStatus::Say(const QString& text) {
   show();
   QAccessibleEvent alert(this, QAccessible::Alert);
   QAccessible::updateAccessibility(&alert);
+  // Where the toolkit's bridge drops both (Windows), the system is told.
+  AnnounceToSystem(window(), text);
   emit Said(text);
 }
 

@@ -17,7 +17,7 @@ constexpr int kOffset = 4;
 
 }  // namespace
 
-BoardCursor::BoardCursor(QWidget* parent) : QWidget(parent) {
+BoardCursor::BoardCursor(QWidget* parent, QWidget* board) : QWidget(parent), board_(board) {
   setObjectName(QStringLiteral("BoardCursor"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_TranslucentBackground);
@@ -26,6 +26,13 @@ BoardCursor::BoardCursor(QWidget* parent) : QWidget(parent) {
   resize(kSize, kSize);
   PlaceOn(file_, rank_);
   hide();
+}
+
+BoardCursor* BoardCursor::Over(const QWidget* board) {
+  if (board == nullptr || board->parentWidget() == nullptr) return nullptr;
+  for (auto* cursor : board->parentWidget()->findChildren<BoardCursor*>(Qt::FindDirectChildrenOnly))
+    if (cursor->Board() == board) return cursor;
+  return nullptr;
 }
 
 void BoardCursor::PlaceOn(int x, int y) {

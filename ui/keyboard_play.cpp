@@ -2,11 +2,12 @@
 // keys move a cursor over the 90 points, Enter or Space clicks what stands
 // under it, Escape drops the selection and F2 reads the position. A key on a
 // point is the same click a mouse makes there, handled by the same code.
-#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTimer>
 
+#include "board_table_accessible.h"
 #include "main_window.h"
 
 namespace lorvane {
@@ -14,10 +15,10 @@ namespace lorvane {
 void MainWindow::SetUpKeyboardPlay() {
   // Tab reaches the board, a mouse click does not give it the focus.
   Image1->setFocusPolicy(Qt::TabFocus);
-  Cursor = new BoardCursor(client);
+  Cursor = new BoardCursor(client, Image1);
   // Above the pieces and markers, below the file numbers.
   Cursor->stackUnder(Label1[17]);
-  Cursor->SetWordsSource([this] { return CursorWords(); });
+  Cursor->SetWordsSource([this](int x, int y) { return PointWords(x, y); });
 }
 
 bool MainWindow::BoardEvent(QEvent* event) {
@@ -28,6 +29,8 @@ bool MainWindow::BoardEvent(QEvent* event) {
           reason == Qt::ShortcutFocusReason)
         keyboardOnBoard_ = true;
       ShowCursorIfFocused();
+      // After the toolkit has told the reader of the board itself.
+      QTimer::singleShot(0, Cursor, [this] { CursorMoved(); });
       return false;
     }
     case QEvent::FocusOut:
@@ -68,21 +71,17 @@ void MainWindow::MoveBoardCursor(int dx, int dy) {
   CursorMoved();
 }
 
-// The reader's focus goes to the cursor, renamed for its new point.
-void MainWindow::CursorMoved() {
-  QAccessibleEvent renamed(Cursor, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&renamed);
-  if (Cursor->isVisible()) {
-    QAccessibleEvent focus(Cursor, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-  }
-}
+// The reader's focus goes to the cell of the cursor's point.
+void MainWindow::CursorMoved() { BoardTableAccessible::FocusCursorCell(Cursor); }
 
 // A piece takes the click as its picture would; an empty point is a click on
 // the board at that point.
 void MainWindow::ClickUnderCursor() {
   keyboardOnBoard_ = true;
-  ShowCursorIfFocused();
+  if (Cursor->isHidden()) {
+    ShowCursorIfFocused();
+    CursorMoved();
+  }
   game_.ClickPoint(Cursor->File(), Cursor->Rank());
 }
 

@@ -65,8 +65,8 @@ class MainWindow : public QMainWindow, public GameView {
 
   // Spoken replies (spoken_replies.cpp).
   void Announce(const QString& text);
-  // What the cursor's point holds, with the markers on it.
-  QString CursorWords() const;
+  // What point (x, y) holds, with the markers on it.
+  QString PointWords(int x, int y) const;
   void ReadPosition();
 
   // Commands (commands.cpp).

@@ -16,7 +16,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 void MainWindow::SetUpAccessibility() {
   InstallAccessibleInterfaces();
   setAccessibleName(U("Lorvane 中国象棋"));
-  Image1->SetAccessibleRole(QAccessible::Canvas);
+  // A table of the board's points (board_table_accessible.h).
+  Image1->SetAccessibleRole(QAccessible::Table);
   Image1->setAccessibleName(U("棋盘"));
   Image1->setAccessibleDescription(
       U("方向键移动光标，回车或空格选子、走子，Esc 取消选择，F2 读出全盘"));
@@ -58,8 +59,8 @@ void MainWindow::Announce(const QString& text) {
   if (Status != nullptr) Status->Say(text);
 }
 
-QString MainWindow::CursorWords() const {
-  return QString::fromStdString(game_.PointDescription(Cursor->File(), Cursor->Rank()));
+QString MainWindow::PointWords(int x, int y) const {
+  return QString::fromStdString(game_.PointDescription(x, y));
 }
 
 void MainWindow::ReadPosition() { game_.ReadPosition(); }

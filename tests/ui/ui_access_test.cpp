@@ -3,6 +3,7 @@
 // take-back; the keyboard cursor; and what the game announces.
 #include <QAccessible>
 #include <QListWidget>
+#include <QMap>
 #include <QRadioButton>
 #include <QTest>
 
@@ -38,6 +39,14 @@ QString PieceNameProblem(const MainWindow& window) {
       return QStringLiteral("picture %1 is named %2, not %3").arg(k).arg(name, expected);
   }
   return QString();
+}
+
+// The reader's focus within the board's table: the focused cell's name, or
+// nothing.
+QString FocusedCellName(const MainWindow& window) {
+  QAccessibleInterface* cell = Access(window.Image1)->focusChild();
+  if (cell == nullptr || !cell->state().focused) return QString();
+  return cell->text(QAccessible::Name);
 }
 
 QStringList PieceNames(const MainWindow& window) {
@@ -81,6 +90,45 @@ class AccessTest : public GameWindowTest {
     QCOMPARE(NameOf(w.List2), U("电脑着法"));
     QCOMPARE(NameOf(w.Option1), U("低难度"));
     QCOMPARE(Access(w.Image2[0])->role(), QAccessible::Graphic);
+  }
+
+  // The board is a table of its points, row by row from the top. Each cell
+  // is found again from its row and column and by the screen point at its
+  // centre, and a cell holding a piece begins with the name of the piece's
+  // picture; no cell has the focus until the keyboard is on the board.
+  void boardIsATableOfItsPoints() {
+    MainWindow& w = W();
+    QAccessibleInterface* board = Access(w.Image1);
+    QCOMPARE(board->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = board->tableInterface();
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->rowCount(), 10);
+    QCOMPARE(table->columnCount(), 9);
+    QCOMPARE(board->childCount(), 90);
+    QCOMPARE(board->focusChild(), nullptr);
+    QMap<QPair<int, int>, QString> pictureNames;
+    for (PictureControl* piece : w.Image2)
+      if (piece->isVisible()) pictureNames[{piece->Left() / 48, piece->Top() / 48}] = NameOf(piece);
+    QCOMPARE(pictureNames.size(), 32);
+    for (int i = 0; i < board->childCount(); ++i) {
+      QAccessibleInterface* cell = board->child(i);
+      QAccessibleTableCellInterface* place = cell->tableCellInterface();
+      const int x = place->columnIndex(), y = place->rowIndex();
+      QCOMPARE(cell->role(), QAccessible::Cell);
+      QCOMPARE(board->indexOfChild(cell), i);
+      QCOMPARE(table->cellAt(y, x), cell);
+      QCOMPARE(cell->parent(), board);
+      QCOMPARE(board->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+      const QString name = cell->text(QAccessible::Name);
+      if (pictureNames.contains({x, y}))
+        QVERIFY2(name.startsWith(pictureNames[{x, y}]), qPrintable(name));
+      else
+        QVERIFY2(name.startsWith(U("空位")), qPrintable(name));
+    }
+    FocusBoardByTab(w);
+    PressKey(w, Qt::Key_Left);
+    QCOMPARE(board->focusChild(), table->cellAt(9, 3));
+    QCOMPARE(FocusedCellName(w), U("玩家的士，六路，第一行"));
   }
 
   // Pictures are handed to other pieces on every redraw; their names follow.
@@ -157,11 +205,10 @@ class AccessTest : public GameWindowTest {
     FocusBoardByTab(w);
     g_said.clear();
     PressKey(w, Qt::Key_Up);
-    QCOMPARE(NameOf(w.Cursor), U("空位，五路，第二行"));
-    QVERIFY(Access(w.Cursor)->state().focused);
+    QCOMPARE(FocusedCellName(w), U("空位，五路，第二行"));
     PressKey(w, Qt::Key_Down);
     PressKey(w, Qt::Key_Return);
-    QCOMPARE(NameOf(w.Cursor), U("玩家的帅，五路，第一行，已选中"));
+    QCOMPARE(FocusedCellName(w), U("玩家的帅，五路，第一行，已选中"));
     QVERIFY(w.Image3->isVisible());
     PressKey(w, Qt::Key_Escape);
     QVERIFY(!w.Game().SelectedPoint.IsSet());
