@@ -159,6 +159,10 @@ export class Controls {
   // Opens menu i; with `focusItem`, its first item (or its last, for -1)
   // takes the keyboard.
   showMenu(i, focusItem, which = 0) {
+    // Where the keyboard was before the menu bar took it, as the window
+    // gives the focus back there once a command is picked.
+    const active = this.doc.activeElement;
+    if (!this.openMenu && active && !active.closest('#menubar')) this.focusBeforeMenu = active;
     this.closeMenu(false);
     const button = this.menuButtons[i];
     const menu = this.doc.getElementById(button.getAttribute('aria-controls'));
@@ -182,6 +186,9 @@ export class Controls {
 
   pick(item) {
     this.closeMenu(false);
+    const before = this.focusBeforeMenu;
+    this.focusBeforeMenu = null;
+    if (before && before.isConnected) before.focus();
     this.command(item.dataset.command);
   }
 
