@@ -103,7 +103,8 @@ clean:
 # Debian's emscripten into $(WEB_BUILD), which writes the static site, and
 # nothing else, to $(WEB_SITE). `make serve-web` serves it on localhost with
 # Debian's nginx, set up as docs/browser.md says; `make test-web` plays it in
-# Chromium, Firefox and WebKit against the native engine tool; `make
+# Chromium, Firefox and WebKit against the native engine tool, then has
+# Orca, the screen reader, play it by keyboard in Chromium and Firefox; `make
 # bench-web` prints its size and speed figures in each.
 WEB_BUILD ?= build-web
 WEB_SITE   = $(WEB_BUILD)/site
@@ -141,6 +142,11 @@ test-web: web
 	@$(MAKE) --no-print-directory build web-test-tools
 	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) LORVANE_WEB_ENGINES=$(WEB_ENGINES) \
 	  node tests/web/test_web.js $(WEB_SITE) $(WEB_TOOLS)/shots
+	@for face in chromium firefox; do \
+	  case ",$(WEB_ENGINES)," in *,$$face,*) \
+	    echo "Orca plays the page in $$face"; \
+	    tests/screen_reader/orca_hears.sh $$face $(WEB_SITE) $(WEB_TOOLS)/orca || exit 1 ;; esac; \
+	done
 
 bench-web: web
 	@$(MAKE) --no-print-directory build web-test-tools

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages Lorvane needs to build, test, package and run,
 # skipping those already present (desktop-file-utils and the packages after it
-# check the installed game and build and check its Debian package). Uses sudo
-# when not run as root.
+# check the installed game and build and check its Debian package; orca,
+# openbox, dbus-daemon, at-spi2-core and libglib2.0-bin let the tests hear the
+# game through a real screen reader). Uses sudo when not run as root.
 #
 # With --tools it also installs what the hand-run tools need: XBoard, its
 # UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in
@@ -38,6 +39,11 @@ PACKAGES="
   xauth
   xdotool
   x11-utils
+  orca
+  openbox
+  dbus-daemon
+  at-spi2-core
+  libglib2.0-bin
   clang
   libfuzzer-14-dev
   libclang-rt-14-dev

@@ -1,0 +1,104 @@
+#!/bin/bash
+# Plays Lorvane by keyboard under Orca, Debian's screen reader, and keeps
+# what Orca would have spoken: its debug log's "SPEECH OUTPUT" lines.
+#
+#   orca_session.sh LOG WINDOW_NAME READY KEYS -- COMMAND...
+#
+# Everything runs apart from the desktop: a private X display with openbox
+# (Orca heeds only the active window, and only a window manager makes one
+# active), a private session bus and accessibility bus, and Orca with its
+# settings in a folder of its own. COMMAND is started there, its window
+# (found by WINDOW_NAME) activated, and once Orca has spoken the words READY
+# (the program is ready for keys), KEYS are sent one by one, each an xdotool
+# key name, with "sleep:N" for a longer pause. LOG gets the speech
+# lines, one a line, without the quoting; LOG.debug keeps Orca's whole log.
+set -eu
+
+log=$1
+name=$2
+ready=$3
+keys=$4
+shift 5
+
+for tool in Xvfb openbox orca xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+  command -v "$tool" >/dev/null || { echo "missing: $tool (scripts/install-deps.sh)" >&2; exit 1; }
+done
+
+run=$(mktemp -d "${TMPDIR:-/tmp}/lorvane-orca.XXXXXX")
+chmod 700 "$run"
+log=$(realpath -m "$log")
+rm -f "$log" "$log.debug"
+xpid=
+finish() {
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$run"
+}
+trap finish EXIT
+
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$run/display" 2>"$run/xvfb.log" &
+xpid=$!
+for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
+[ -s "$run/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$run/display")
+
+# Orca's settings, gsettings' store and the session's sockets stay in $run.
+export HOME=$run/home XDG_RUNTIME_DIR=$run XDG_CONFIG_HOME=$run/config \
+  XDG_DATA_HOME=$run/data XDG_CACHE_HOME=$run/cache GSETTINGS_BACKEND=keyfile
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+export ORCA_LOG=$log KEYS=$keys WINDOW_NAME=$name READY=$ready
+
+status=0
+dbus-run-session -- bash -c '
+  set -eu
+  pids=()
+  stop() { for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done; }
+  trap stop EXIT
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$XDG_RUNTIME_DIR/a11y.log" 2>&1 &
+  pids+=($!)
+  openbox >"$XDG_RUNTIME_DIR/openbox.log" 2>&1 &
+  pids+=($!)
+  gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true 2>/dev/null || true
+  sleep 1
+  orca --replace --debug-file="$ORCA_LOG.debug" >"$XDG_RUNTIME_DIR/orca.log" 2>&1 &
+  orca=$!
+  pids+=($orca)
+  # Orca takes a few seconds to settle before it hears anything.
+  for _ in $(seq 150); do grep -qs "SPEECH OUTPUT" "$ORCA_LOG.debug" && break; sleep 0.1; done
+  sleep 3
+  "$@" >"$XDG_RUNTIME_DIR/program.log" 2>&1 &
+  pids+=($!)
+  # A browser may show and drop windows of its own before the page.
+  active=
+  for _ in $(seq 60); do
+    window=$(xdotool search --onlyvisible --name "$WINDOW_NAME" 2>/dev/null | tail -1)
+    if [ -n "$window" ] && xdotool windowactivate --sync "$window" 2>/dev/null; then active=1; break; fi
+    sleep 1
+  done
+  [ -n "$active" ] || { echo "no window named $WINDOW_NAME" >&2; cat "$XDG_RUNTIME_DIR/program.log" >&2; exit 1; }
+  for _ in $(seq 600); do grep -qs "SPEECH OUTPUT: .*$READY" "$ORCA_LOG.debug" && break; sleep 0.1; done
+  grep -qs "SPEECH OUTPUT: .*$READY" "$ORCA_LOG.debug" || { echo "Orca never said: $READY" >&2; exit 1; }
+  # A page is read out as it loads: the keys wait until Orca is quiet.
+  said=-1
+  for _ in $(seq 30); do
+    now=$(grep -c "SPEECH OUTPUT" "$ORCA_LOG.debug" || true)
+    [ "$now" = "$said" ] && break
+    said=$now
+    sleep 2
+  done
+  for key in $KEYS; do
+    case "$key" in
+      sleep:*) sleep "${key#sleep:}" ;;
+      *) xdotool key "$key"; sleep 1.2 ;;
+    esac
+  done
+  sleep 2
+  # Orca writes the rest of its log as it shuts down, while the buses live.
+  kill "${pids[-1]}" 2>/dev/null || true
+  kill "$orca" 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 "$orca" 2>/dev/null || break; sleep 0.1; done
+' bash "$@" || status=$?
+
+# "SPEECH OUTPUT: 'words'" lines, in the order Orca spoke them.
+sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'\({.*\)\?$/\1/p" "$log.debug" >"$log"
+exit $status
