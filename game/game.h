@@ -94,12 +94,11 @@ class Game {
   // The box of the message shown last is closed: the operation goes on.
   void MessageClosed();
 
+ private:
   // The computer's turn: searches the game's board, then plays, records,
   // marks and lists its reply. Nothing when it finds no move. Returns the
   // reply's line, or nothing.
   std::optional<std::string> ComputerMove();
-
- private:
   // Shows a message, and runs `then` once its box is closed.
   void ShowMessageThen(const std::string& text, std::function<void()> then);
   // Runs `then` after "已经结束!!!" when the game has ended, else at once.
