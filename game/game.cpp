@@ -37,14 +37,22 @@ const std::vector<std::string>& Game::Lines(Side list) const {
 }
 
 void Game::ShowMessageThen(const std::string& text, std::function<void()> then) {
+  messageShown_ = true;
   afterMessage_ = std::move(then);
   view_.ShowMessage(text);
 }
 
+// The window closes its box inside ShowMessage, while the operation still
+// runs; the page closes it later. Either way the rest of the operation runs
+// as part of it, and takes no other operation from the view.
 void Game::MessageClosed() {
+  if (!messageShown_) return;
+  messageShown_ = false;
   std::function<void()> then = std::move(afterMessage_);
   afterMessage_ = nullptr;
-  if (then) then();
+  if (!then) return;
+  const Running running(*this);
+  then();
 }
 
 void Game::ClearSelection() {
@@ -75,7 +83,12 @@ void Game::RemoveLine(Side list, int i) {
 }
 
 void Game::NewGame() {
-  if (Waiting()) return;
+  if (Refused()) return;
+  const Running running(*this);
+  SetUpNewGame();
+}
+
+void Game::SetUpNewGame() {
   SetInitialPosition(board);
   view_.RedrawPieces();
   for (Marker marker : kAllMarkers) Hide(marker);
@@ -90,7 +103,8 @@ void Game::NewGame() {
 }
 
 void Game::TakeBack() {
-  if (Waiting()) return;
+  if (Refused()) return;
+  const Running running(*this);
   // Every turn begins with the player's move; the computer's reply is missing
   // when the player's move ended the game.
   const int i = LastTurn(PlayerHistory);
@@ -117,23 +131,28 @@ void Game::TakeBack() {
 }
 
 void Game::OfferDraw() {
-  if (Waiting()) return;
+  if (Refused()) return;
+  const Running running(*this);
   ShowMessageThen("不和！", nullptr);
 }
 
 void Game::Resign() {
-  if (Waiting()) return;
-  ShowMessageThen("呵呵！算你还识相！", [this] { NewGame(); });
+  if (Refused()) return;
+  const Running running(*this);
+  ShowMessageThen("呵呵！算你还识相！", [this] { SetUpNewGame(); });
 }
 
 void Game::SetDifficulty(Level level) {
+  if (Refused()) return;
+  const Running running(*this);
   level_ = level;
   engine_->SearchDepth = static_cast<std::int16_t>(SearchDepthOf(level));
   view_.ShowDifficulty(level);
 }
 
 void Game::DropSelection() {
-  if (Waiting()) return;
+  if (Refused()) return;
+  const Running running(*this);
   if (!SelectedPoint.IsSet()) {
     view_.Say("没有选中的棋子");
     return;
@@ -144,7 +163,11 @@ void Game::DropSelection() {
   view_.Say("取消选择");
 }
 
-void Game::ReadPosition() { view_.Say(PositionWords(board)); }
+void Game::ReadPosition() {
+  if (Refused()) return;
+  const Running running(*this);
+  view_.Say(PositionWords(board));
+}
 
 std::string Game::PointDescription(int file, int rank) const {
   std::string words = PointWords(board, file, rank);

@@ -7,7 +7,8 @@
 // inside the operation that played the player's move. Whether the game has
 // ended is read off the board at each click. A message stops an operation
 // until the view says its box is closed; meanwhile the game takes nothing
-// else.
+// else. Nor does it take an operation while it runs one: a view that calls
+// in from inside a step it is being shown is refused.
 #pragma once
 
 #include <functional>
@@ -59,8 +60,11 @@ class Game {
   GamePoint MarkerPoint(Marker marker) const { return markers_[static_cast<int>(marker)]; }
   // A general is missing, or the computer found no reply to the last turn.
   bool GameOver() const;
-  // A message is shown and the rest of its operation waits for its box.
-  bool Waiting() const { return static_cast<bool>(afterMessage_); }
+  // A message is shown and its box is not closed yet, whether or not the
+  // rest of an operation waits for it. Until then every operation below is
+  // refused: it changes nothing and reports nothing. So is an operation
+  // called while another runs, from inside a step it reports.
+  bool Waiting() const { return messageShown_; }
 
   // A new game: the initial position, the markers hidden, both lists and
   // both histories emptied, nothing selected. The difficulty stays.
@@ -91,10 +95,30 @@ class Game {
   // What a point holds, with the selection and the computer's last move on it.
   std::string PointDescription(int file, int rank) const;
 
-  // The box of the message shown last is closed: the operation goes on.
+  // The box of the message shown last is closed: the operation goes on. The
+  // one call taken while a message is shown, from inside ShowMessage too.
   void MessageClosed();
 
  private:
+  // Held from an operation's call to its return, and while the rest of one
+  // runs after its message: an operation called meanwhile is refused.
+  class Running {
+   public:
+    explicit Running(Game& game) : game_(game) { ++game_.running_; }
+    ~Running() { --game_.running_; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+   private:
+    Game& game_;
+  };
+  // An operation may not start: a message waits for its box, or the call
+  // comes from inside a step of an operation still running.
+  bool Refused() const { return messageShown_ || running_ > 0; }
+
+  // The initial position, the markers hidden, both lists and histories
+  // emptied, nothing selected.
+  void SetUpNewGame();
   // The computer's turn: searches the game's board, then plays, records,
   // marks and lists its reply. Nothing when it finds no move. Returns the
   // reply's line, or nothing.
@@ -128,6 +152,8 @@ class Game {
   std::vector<std::string> lines_[2];
   GamePoint markers_[4];
   std::function<void()> afterMessage_;
+  bool messageShown_ = false;
+  int running_ = 0;
 };
 
 }  // namespace lorvane

@@ -1,6 +1,9 @@
 // What a game tells the view that shows it. Every operation of the game
 // reports its steps here as they happen and in their order, so a view only
 // shows them: the window draws each at once, and the page does the same.
+// From inside these calls the game takes no operation: a view that calls one
+// there is refused. The one call it takes is Game::MessageClosed, from inside
+// ShowMessage.
 #pragma once
 
 #include <string>

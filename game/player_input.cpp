@@ -28,7 +28,8 @@ void Game::AfterGameEndMessage(std::function<void()> then) {
 }
 
 void Game::ClickPiece(bool playersPicture, int file, int rank) {
-  if (Waiting()) return;
+  if (Refused()) return;
+  const Running running(*this);
   AfterGameEndMessage([this, playersPicture, file, rank] {
     if (playersPicture) {
       // The player's own piece: it becomes the selection, whether or not
@@ -42,7 +43,8 @@ void Game::ClickPiece(bool playersPicture, int file, int rank) {
 }
 
 void Game::ClickBoard(const std::function<ClickedPoint()>& pointNow) {
-  if (Waiting()) return;
+  if (Refused()) return;
+  const Running running(*this);
   AfterGameEndMessage([this, pointNow] {
     if (!SelectedPoint.IsSet()) return;
     const ClickedPoint point = pointNow();
