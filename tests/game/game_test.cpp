@@ -1,10 +1,13 @@
 // The rules of play on the game itself, through a view that records what it
 // is told: whole games against a separate engine, take-back, the 81-turn
-// limit, the end of a game and the place of a message within a click.
+// limit, the end of a game, the place of a message within a click, and the
+// calls the game refuses.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game.h"
@@ -14,8 +17,9 @@ using namespace lorvane;
 
 namespace {
 
-// Writes down every step the game reports. A message box is closed at once,
-// or left open until the test closes it.
+// Writes down every step the game reports, and calls `inside` from within
+// some of them. A message box is closed at once, or left open until the test
+// closes it.
 class RecordingView : public GameView {
  public:
   std::vector<std::string> steps;
@@ -24,8 +28,9 @@ class RecordingView : public GameView {
   std::vector<std::string> lines[2];
   Game* game = nullptr;
   bool closeMessagesAtOnce = true;
+  std::function<void()> inside = [] {};
 
-  void RedrawPieces() override { steps.push_back("pieces"); }
+  void RedrawPieces() override { steps.push_back("pieces"); inside(); }
   void ShowMarker(Marker m, int x, int y) override {
     steps.push_back("show " + std::to_string(static_cast<int>(m)) + " " + std::to_string(x) + "," +
                     std::to_string(y));
@@ -48,10 +53,11 @@ class RecordingView : public GameView {
   void ShowMessage(const std::string& text) override {
     steps.push_back("message " + text);
     messages.push_back(text);
+    inside();
     if (closeMessagesAtOnce) game->MessageClosed();
   }
-  void Say(const std::string& words) override { said.push_back(words); }
-  void ShowDifficulty(Level) override { steps.push_back("difficulty"); }
+  void Say(const std::string& words) override { said.push_back(words); inside(); }
+  void ShowDifficulty(Level) override { steps.push_back("difficulty"); inside(); }
 };
 
 class GameTest : public ::testing::Test {
@@ -60,6 +66,7 @@ class GameTest : public ::testing::Test {
     view.game = &game;
     game.NewGame();
     view.steps.clear();
+    view.said.clear();
   }
   void Move(int fx, int fy, int tx, int ty) {
     game.ClickPiece(true, fx, fy);
@@ -237,4 +244,45 @@ TEST_F(GameTest, ResignStartsANewGameAfterTheMessage) {
   EXPECT_EQ(view.messages.back(), "不和！");
   game.MessageClosed();
   EXPECT_EQ(game.board, InitialBoard());
+}
+
+// Every operation is tried from inside the steps a view is shown, and while
+// "不和！" waits for its box: each time it is refused, and the view is shown
+// just the steps of a game where nothing was tried meanwhile.
+TEST_F(GameTest, NoOperationFromInsideAStepOrWhileAMessageIsOpen) {
+  const auto tryAll = [](Game& g) {  // each where it changes a new game
+    g.NewGame();
+    g.Resign();
+    g.ClickPiece(true, 7, 7);
+    g.ClickBoardAt(4, 7);
+    g.ClickPoint(0, 9);
+    g.ClickBoard([] { return ClickedPoint{0, 8}; });
+    g.TakeBack();
+    g.SetDifficulty(g.Difficulty() == Level::kLow ? Level::kHigh : Level::kLow);
+    g.DropSelection();
+    g.ReadPosition();
+    g.OfferDraw();
+  };
+  RecordingView quiet;
+  Game same(quiet);
+  quiet.game = &same;
+  bool trying = false;  // one level deep, should a call get through
+  view.inside = [&] {
+    if (std::exchange(trying, true)) return;
+    tryAll(game);
+    trying = false;
+  };
+  for (Game* g : {&game, &same}) tryAll(*g);
+  view.closeMessagesAtOnce = false;
+  game.OfferDraw();
+  tryAll(game);
+  EXPECT_TRUE(game.Waiting());
+  game.MessageClosed();
+  view.closeMessagesAtOnce = true;
+  same.OfferDraw();
+  for (Game* g : {&game, &same}) tryAll(*g);
+  EXPECT_EQ(view.steps, quiet.steps);
+  EXPECT_EQ(view.said, quiet.said);
+  EXPECT_EQ(game.board, same.board);
+  EXPECT_EQ(game.Difficulty(), same.Difficulty());
 }
