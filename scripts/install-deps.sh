@@ -121,6 +121,22 @@ done
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 echo "Installing:$missing"
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
+# A fresh machine often runs its own updates as it boots: wait for apt's
+# locks rather than fail. dpkg's lock has apt's own timeout; the package
+# lists' lock has none, so the update is tried again while it is held.
+wait_lock="-o DPkg::Lock::Timeout=900"
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
+tries=0
 # shellcheck disable=SC2086
-$SUDO apt-get install -y -qq --no-install-recommends $missing
+until $SUDO apt-get $wait_lock update -qq 2>"$err"; do
+  tries=$((tries + 1))
+  if ! grep -q "Could not get lock" "$err" || [ $tries -ge 180 ]; then
+    cat "$err" >&2
+    exit 1
+  fi
+  [ $tries -eq 1 ] && echo "Waiting for apt's lists lock..."
+  sleep 5
+done
+# shellcheck disable=SC2086
+$SUDO apt-get $wait_lock install -y -qq --no-install-recommends $missing
