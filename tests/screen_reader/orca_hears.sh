@@ -29,6 +29,11 @@ fi
 # right three, Enter; 文件 → 悔棋; F2. On the page, from its top (where Orca
 # has read it out on loading) and the menu bar, Tab goes onto the board.
 turn="Up Up Left Left Left Return Right Right Right Return sleep:3 alt+f b sleep:2 F2 sleep:2"
+# The page is ready once the game has started: Orca either reads out its
+# live region (新局开始), or, where the game started while the page loaded
+# (Orca passes over a live region then), names the board's table among what
+# the loaded page holds.
+page_ready="新局开始|Page has .* table"
 case "$face" in
   window)
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
@@ -37,10 +42,10 @@ case "$face" in
   chromium)
     export ACCESSIBILITY_ENABLED=1
     set -- chromium --force-renderer-accessibility --no-sandbox --user-data-dir="$profile" \
-      --no-first-run --no-default-browser-check --disable-features=Translate --disable-sync \
+      --no-first-run --no-default-browser-check --disable-features=Translate,TranslateUI --disable-sync \
       --disable-background-networking --disable-component-update --lang=zh-CN \
       --window-size=1000,800 --app="$target"
-    ready="Page has .* table" keys="ctrl+Home Tab $turn" ;;
+    ready=$page_ready keys="ctrl+Home Tab $turn" ;;
   firefox)
     export GNOME_ACCESSIBILITY=1 MOZ_ENABLE_WAYLAND=0
     cat >"$profile/user.js" <<'PREFS'
@@ -56,7 +61,7 @@ user_pref("browser.startup.homepage", "about:blank");
 user_pref("browser.newtabpage.enabled", false);
 PREFS
     set -- firefox-esr --profile "$profile" --no-remote --new-instance "$target"
-    ready="Page has .* table" keys="ctrl+Home Tab $turn" ;;
+    ready=$page_ready keys="ctrl+Home Tab $turn" ;;
   *) echo "usage: $0 window|chromium|firefox GAME|SITE OUTDIR" >&2; exit 2 ;;
 esac
 

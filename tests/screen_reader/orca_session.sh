@@ -8,8 +8,9 @@
 # (Orca heeds only the active window, and only a window manager makes one
 # active), a private session bus and accessibility bus, and Orca with its
 # settings in a folder of its own. COMMAND is started there, its window
-# (found by WINDOW_NAME) activated, and once Orca has spoken the words READY
-# (the program is ready for keys), KEYS are sent one by one, each an xdotool
+# (found by WINDOW_NAME) activated, and once Orca has spoken words matching
+# READY (an extended regular expression: the program is ready for keys),
+# KEYS are sent one by one, each an xdotool
 # key name, with "sleep:N" for a longer pause. LOG gets the speech
 # lines, one a line, without the quoting; LOG.debug keeps Orca's whole log.
 set -eu
@@ -76,8 +77,8 @@ dbus-run-session -- bash -c '
     sleep 1
   done
   [ -n "$active" ] || { echo "no window named $WINDOW_NAME" >&2; cat "$XDG_RUNTIME_DIR/program.log" >&2; exit 1; }
-  for _ in $(seq 600); do grep -qs "SPEECH OUTPUT: .*$READY" "$ORCA_LOG.debug" && break; sleep 0.1; done
-  grep -qs "SPEECH OUTPUT: .*$READY" "$ORCA_LOG.debug" || { echo "Orca never said: $READY" >&2; exit 1; }
+  for _ in $(seq 600); do grep -Eqs "SPEECH OUTPUT: .*($READY)" "$ORCA_LOG.debug" && break; sleep 0.1; done
+  grep -Eqs "SPEECH OUTPUT: .*($READY)" "$ORCA_LOG.debug" || { echo "Orca never said: $READY" >&2; exit 1; }
   # A page is read out as it loads: the keys wait until Orca is quiet.
   said=-1
   for _ in $(seq 30); do
