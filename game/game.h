@@ -77,6 +77,12 @@ class Game {
   // takes the point under the cursor as it is then.
   void ClickBoard(const std::function<ClickedPoint()>& pointNow);
   void ClickBoardAt(int file, int rank);
+  // A click at (clientX, clientY) of the window's client area, on what
+  // stands there when the game takes it: the picture of the piece on a
+  // point (a click on that piece), or else the board (a click on the board,
+  // its point asked of `pointNow`). For a view whose pictures may be older
+  // than the game's board when the click arrives.
+  void ClickAt(int clientX, int clientY, const std::function<ClickedPoint()>& pointNow);
   // The keyboard's click on a point: on the piece standing there, or on the
   // board if it is empty.
   void ClickPoint(int file, int rank);

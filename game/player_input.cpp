@@ -2,6 +2,7 @@
 // point of the board as the target.
 #include "engine.h"
 #include "game.h"
+#include "geometry.h"
 #include "notation.h"
 #include "spoken_words.h"
 
@@ -54,6 +55,19 @@ void Game::ClickBoard(const std::function<ClickedPoint()>& pointNow) {
 
 void Game::ClickBoardAt(int file, int rank) {
   ClickBoard([file, rank] { return ClickedPoint{file, rank}; });
+}
+
+void Game::ClickAt(int clientX, int clientY, const std::function<ClickedPoint()>& pointNow) {
+  // The picture of a piece on (x, y) covers kPieceSize pixels from its
+  // corner; the points lie kPointPitch apart, so at most one covers a place.
+  const int x = FloorDiv(clientX - PointLeft(0), kPointPitch);
+  const int y = FloorDiv(clientY - PointTop(0), kPointPitch);
+  const bool onPicture = OnBoard(x, y) && clientX - PointLeft(x) < kPieceSize &&
+                         clientY - PointTop(y) < kPieceSize && board(x, y) != kEmpty;
+  if (onPicture)
+    ClickPiece(IsPlayerPiece(board(x, y)), x, y);
+  else
+    ClickBoard(pointNow);
 }
 
 void Game::ClickPoint(int file, int rank) {

@@ -71,13 +71,11 @@ export class Controls {
     this.doc.addEventListener('pointerdown', track, true);
     this.client.addEventListener('click', (event) => {
       track(event);
+      // What the click lands on, a piece or the board, is the game's to
+      // decide when it takes the click.
       const target = event.target;
-      if (target.parentElement && target.parentElement.id === 'pieces') {
-        const code = Number(target.dataset.code);
-        this.game.clickPiece(code >= 8, Number(target.dataset.file), Number(target.dataset.rank));
-      } else if (target.id === 'board') {
-        this.game.clickBoard(...this.pointer);
-      }
+      if ((target.parentElement && target.parentElement.id === 'pieces') || target.id === 'board')
+        this.game.clickAt(...this.pointer);
     });
     // Moving over the window's background or the board puts every picture
     // button back to its normal picture.

@@ -129,16 +129,14 @@ EMSCRIPTEN_KEEPALIVE void lorvane_new_game() {
   Run([](lorvane::Game& game) { game.NewGame(); });
 }
 
-// A click on a piece picture standing on (file, rank).
-EMSCRIPTEN_KEEPALIVE void lorvane_click_piece(int players, int file, int rank) {
-  Run([=](lorvane::Game& game) { game.ClickPiece(players != 0, file, rank); });
-}
-
-// A click on the board with the pointer at (x, y) of the client area.
-EMSCRIPTEN_KEEPALIVE void lorvane_click_board(int x, int y) {
+// A click of the mouse or a finger at (x, y) of the client area, on a piece
+// or the board: what it lands on is decided by the game's board when the
+// game takes the click, as in the window, not by the page's pictures, which
+// are older while clicks wait for the computer's reply.
+EMSCRIPTEN_KEEPALIVE void lorvane_click_at(int x, int y) {
   lorvane::pointer = {x, y};
-  Run([](lorvane::Game& game) {
-    game.ClickBoard([] {
+  Run([=](lorvane::Game& game) {
+    game.ClickAt(x, y, [] {
       return lorvane::ClickedPoint{lorvane::ClickFile(lorvane::pointer.x),
                                    lorvane::ClickRank(lorvane::pointer.y)};
     });

@@ -46,8 +46,7 @@ const view = new PageView(doc);
 const post = (op, ...args) => { if (!ended) worker.postMessage({ op, args }); };
 const game = {
   newGame: () => post('new_game'),
-  clickPiece: (players, x, y) => post('click_piece', players ? 1 : 0, x, y),
-  clickBoard: (x, y) => post('click_board', x, y),
+  clickAt: (x, y) => post('click_at', x, y),
   clickPoint: (x, y) => post('click_point', x, y),
   takeBack: () => post('take_back'),
   offerDraw: () => post('offer_draw'),

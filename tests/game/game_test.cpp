@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game.h"
+#include "geometry.h"
 #include "notation.h"
 
 using namespace lorvane;
@@ -285,4 +286,43 @@ TEST_F(GameTest, NoOperationFromInsideAStepOrWhileAMessageIsOpen) {
   EXPECT_EQ(view.said, quiet.said);
   EXPECT_EQ(game.board, same.board);
   EXPECT_EQ(game.Difficulty(), same.Difficulty());
+}
+
+// A click at a place of the client area is a click on the piece whose
+// picture covers it, else on the board, as the game's board stands when the
+// click is taken: checked across the board against a second game given the
+// piece or board click directly, also where a picture has just been taken.
+TEST_F(GameTest, AClickAtAPlaceIsOnWhatStandsThereThen) {
+  // The cannon takes the horse; the computer's reply may take it back.
+  Move(7, 7, 7, 0);
+  RecordingView other;
+  Game same(other);
+  other.game = &same;
+  same.NewGame();
+  same.ClickPiece(true, 7, 7);
+  same.ClickBoardAt(7, 0);
+  ASSERT_EQ(game.board, same.board);
+  for (int y = 0; y < 540; y += 7) {
+    for (int x = 0; x < 460; x += 5) {
+      const auto pointer = [x, y] { return ClickedPoint{ClickFile(x), ClickRank(y)}; };
+      const int fx = (x - 12) / 48, fy = (y - 26) / 48;
+      const bool picture = x >= 12 && y >= 26 && OnBoard(fx, fy) && x - PointLeft(fx) < kPieceSize &&
+                           y - PointTop(fy) < kPieceSize && same.board(fx, fy) != kEmpty;
+      view.steps.clear();
+      other.steps.clear();
+      game.ClickAt(x, y, pointer);
+      if (picture)
+        same.ClickPiece(IsPlayerPiece(same.board(fx, fy)), fx, fy);
+      else
+        same.ClickBoard(pointer);
+      ASSERT_EQ(view.steps, other.steps) << x << "," << y;
+      ASSERT_EQ(game.board, same.board) << x << "," << y;
+      // No computer's piece is ever selected.
+      if (game.SelectedPoint.IsSet()) {
+        ASSERT_TRUE(IsPlayerPiece(game.board(game.SelectedPoint.x, game.SelectedPoint.y)));
+      }
+    }
+  }
+  // The sweep played on: pieces were picked up and moved.
+  EXPECT_GT(game.PlayerHistory.Count(), 3);
 }

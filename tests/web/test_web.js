@@ -292,6 +292,26 @@ async function chromiumOnly(server, rand) {
     await page.setOfflineMode(false);
     expect(server.log().length === requests, 'the page reached the server while offline');
     ok('chromium: offline, the page starts from its service worker and plays');
+
+    // Clicks that wait in the worker while the computer searches are taken
+    // on the board the game has then, not on the pictures they were aimed
+    // at: the cannon takes the horse, and its new place is clicked again and
+    // again while the reply (often the chariot taking it back) is searched.
+    await game.pressButton('new');
+    await game.chooseOption('high');
+    await game.clickPoint(7, 7);
+    const before = await game.done();
+    const at = await game.pointAt(7, 0);
+    for (let i = 0; i < 5; i++) await page.mouse.click(Math.round(at[0]), Math.round(at[1]));
+    await page.waitForFunction((n) => window.lorvaneDone.length >= n, { timeout: 20000 }, before + 5);
+    const picked = await page.evaluate(() => [...document.querySelectorAll('#grid [role="gridcell"]')]
+      .map((c) => c.getAttribute('aria-label')).filter((name) => name.includes('已选中')));
+    expect(picked.every((name) => name.startsWith('玩家的')), `a queued click selected ${picked.join(', ')}`);
+    const moved = await game.lists();
+    expect(moved[0].length === 1 && moved[1].length === 1,
+           `queued clicks played ${moved[0].length} moves of the player's, ${moved[1].length} replies`);
+    await game.chooseOption('low');
+    ok(`chromium: clicks queued during the reply select only the player's pieces (${picked[0] || 'none'})`);
   } finally {
     await driver.close();
   }
