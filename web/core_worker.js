@@ -9,12 +9,24 @@ const kSteps = ['geometry', 'pieces', 'showMarker', 'hideMarker', 'addLine', 're
                 'clearLines', 'message', 'say', 'difficulty', 'names'];
 
 let core = null;
+let broken = false;
 const early = [];
 
-// An operation, then word that it is done, with the time it took.
+// An operation, then word that it is done, with the time it took. A fault
+// in the core, or an operation it does not have, ends the game: the core's
+// state can no longer be trusted, and the page is told what failed.
 function run({ op, args }) {
+  if (broken) return;
   const start = performance.now();
-  core[`_lorvane_${op}`](...args);
+  try {
+    const operation = core[`_lorvane_${op}`];
+    if (typeof operation !== 'function') throw new Error(`the core has no operation "${op}"`);
+    operation(...args);
+  } catch (error) {
+    broken = true;
+    postMessage({ step: 'failed', cause: 'core', text: `${op}: ${(error && error.stack) || error}` });
+    return;
+  }
   postMessage({ step: 'done', op, ms: performance.now() - start });
 }
 
@@ -23,10 +35,11 @@ onmessage = ({ data }) => {
   else early.push(data);
 };
 
+// The core's code could not be fetched: the network failed.
 LorvaneCore({
   lorvaneStep: (kind, a, b, c, text) => postMessage({ step: kSteps[kind], a, b, c, text }),
 }).then((module) => {
   core = module;
   run({ op: 'start', args: [] });
   for (const data of early.splice(0)) run(data);
-}, (error) => postMessage({ step: 'failed', text: String(error) }));
+}, (error) => postMessage({ step: 'failed', cause: 'network', text: String(error) }));

@@ -23,11 +23,16 @@ function say(text, offerRestart) {
 }
 restart.addEventListener('click', () => location.reload());
 
+// What failed: the network while the page loads, or the game's core (a
+// fault in it, or an operation it does not have), whose own words go to the
+// console.
 let ended = false;
-function failed() {
+function failed(cause = 'network', text = '') {
   if (ended) return;
   ended = true;
-  say('网络中断，无法载入 Lorvane。请检查网络连接，然后重新开始。', true);
+  if (text) console.error(`Lorvane: ${text}`);
+  say(cause === 'core' ? 'Lorvane 内部出错，这一局无法继续。请重新开始。'
+    : '网络中断，无法载入 Lorvane。请检查网络连接，然后重新开始。', true);
 }
 
 // --- the game's core, in a worker that the page started from its head
@@ -105,7 +110,7 @@ function fromCore(data) {
   // The core's first step, if it came after this module ran.
   if (!performance.getEntriesByName('lorvane-core').length) performance.mark('lorvane-core');
   if (data.step === 'failed') {
-    failed();
+    failed(data.cause, data.text);
     return;
   }
   if (data.step === 'done') {
@@ -119,7 +124,12 @@ function fromCore(data) {
 if (worker) {
   // What the core said before this module ran, then the rest as it comes.
   worker.onmessage = ({ data }) => fromCore(data);
-  worker.onerror = failed;
+  // An error with words is the worker's code failing; one without is its
+  // file that did not come.
+  worker.onerror = (event) => {
+    if (event.message) failed('core', `${event.message} (${event.filename}:${event.lineno})`);
+    else failed();
+  };
   for (const data of window.lorvaneSaid.splice(0)) fromCore(data);
   // The picture may have come, or failed, before this module ran.
   if (board.complete) {
@@ -127,7 +137,7 @@ if (worker) {
     else failed();
   } else {
     board.addEventListener('load', () => part('board'), { once: true });
-    board.addEventListener('error', failed, { once: true });
+    board.addEventListener('error', () => failed(), { once: true });
   }
 }
 

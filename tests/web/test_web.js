@@ -372,6 +372,24 @@ async function chromiumOnly(server, rand) {
   } finally {
     await cut.close();
   }
+
+  // A failure of the game's core (here an operation it does not have) is
+  // called what it is, its words in the console, and 重新开始 is offered.
+  const broken = await browsers.launch('chromium');
+  try {
+    const logged = [];
+    broken.page.on('console', (m) => logged.push(m.text()));
+    await broken.goto(server.url);
+    await new GamePage(broken).waitForGame();
+    await broken.evaluate(() => window.lorvaneCore.postMessage({ op: 'no_such_step', args: [] }));
+    await broken.waitFor(() => !document.getElementById('restart').hidden);
+    const said = await broken.evaluate(() => document.getElementById('notice-text').textContent);
+    expect(said.includes('内部出错') && !said.includes('网络'), `with the core failing the page says: ${said}`);
+    expect(logged.some((t) => t.includes('no_such_step')), `the console has not the error: ${logged.join('; ')}`);
+    ok(`chromium: with the core failing the page says: ${said}, and the console why`);
+  } finally {
+    await broken.close();
+  }
 }
 
 async function main() {
