@@ -44,10 +44,11 @@ fuzz: deps
 fuzz-run: fuzz-build
 	@./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# The release build and its tests only: nothing installed, no sanitizers, no
-# fuzzing.
+# The release build and its quick tests only: nothing installed, no
+# sanitizers, no fuzzing, and none of the tests labelled long (the package,
+# the installed game, the random session, Orca), which make test runs.
 check: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE long
 
 test: deps
 	@$(MAKE) --no-print-directory build
