@@ -392,6 +392,88 @@ async function chromiumOnly(server, rand) {
   }
 }
 
+// Releases reach a returning player whole, in Chromium through nginx: a
+// copy of the site is served, visited, then made a second build (a picture
+// changed, the service worker renamed as a build renames it); the next visit
+// keeps the new picture and then starts offline. A third build with a file
+// missing fails to install, and the second goes on playing offline.
+async function releasesArriveWhole() {
+  const copy = fs.mkdtempSync(path.join(require('os').tmpdir(), 'lorvane-site-'));
+  fs.cpSync(site, copy, { recursive: true });
+  const server = await wp.serveSite(copy);
+  const driver = await browsers.launch('chromium');
+  const { page } = driver;
+  const game = new GamePage(driver);
+  // Build n: its service worker's cache gets a name of its own.
+  const release = (n) => {
+    const sw = path.join(copy, 'sw.js');
+    fs.writeFileSync(sw, fs.readFileSync(sw, 'utf8').replace(/lorvane-[0-9a-z-]+'/, `lorvane-build-${n}'`));
+    for (const ext of ['.br', '.gz']) fs.rmSync(sw + ext, { force: true });
+  };
+  const cached = () => page.evaluate(async () => {
+    const names = await caches.keys();
+    const kept = await caches.match('pictures/marker.png', { ignoreSearch: true });
+    return { names, marker: kept ? (await kept.arrayBuffer()).byteLength : 0 };
+  });
+  // A returning player's browser looks for a new build as the page opens;
+  // the test asks at once. Chromium lets the last build finish what it is
+  // doing before the new one takes over (here up to half a minute).
+  const checkForUpdate = () => page.evaluate(async () => {
+    await (await navigator.serviceWorker.ready).update().catch(() => {});
+  });
+  const serving = (name) => page.waitForFunction(async (n) => {
+    const r = await navigator.serviceWorker.getRegistration();
+    return r && r.active && !r.installing && !r.waiting &&
+      (await caches.keys()).join() === n && (await caches.match('pictures/marker.png')) !== undefined;
+  }, { timeout: 90000, polling: 250 }, name).catch(async () => {
+    throw new Error(`not serving ${name}: ${JSON.stringify(await cached())}`);
+  });
+  const offline = async () => {
+    await page.setOfflineMode(true);
+    await page.reload({ waitUntil: 'load' });
+    await game.waitForGame();
+    await page.setOfflineMode(false);
+  };
+  try {
+    await driver.goto(server.url);
+    await game.waitForGame();
+    release(1);
+    await page.reload({ waitUntil: 'load' });
+    await checkForUpdate();
+    await serving('lorvane-build-1');
+    // Build 2 changes one picture and nothing else of the page.
+    const marker = path.join(copy, 'pictures', 'marker.png');
+    fs.copyFileSync(path.join(copy, 'pictures', 'pieces', 'red_general.png'), marker);
+    release(2);
+    await page.reload({ waitUntil: 'load' });
+    await checkForUpdate();
+    await serving('lorvane-build-2');
+    const second = await cached();
+    expect(second.marker === fs.statSync(marker).size,
+           `the returning player keeps a marker of ${second.marker} bytes, not build 2's`);
+    await offline();
+    ok('chromium: a build that changes a picture reaches a returning player, who then starts offline');
+    // Build 3 misses a file: its install fails, build 2 stays whole.
+    fs.rmSync(path.join(copy, 'page.css'));
+    for (const ext of ['.br', '.gz']) fs.rmSync(path.join(copy, 'page.css' + ext), { force: true });
+    release(3);
+    await page.reload({ waitUntil: 'load' });
+    await checkForUpdate();
+    await page.waitForFunction(async () => {
+      const r = await navigator.serviceWorker.getRegistration();
+      return r && !r.installing && !r.waiting;
+    }, { timeout: 90000, polling: 250 });
+    const third = await cached();
+    expect(third.names.join() === 'lorvane-build-2', `after a failed install the caches are ${third.names}`);
+    await offline();
+    ok('chromium: a build with a file missing fails to install; the last build stays whole and starts offline');
+  } finally {
+    await driver.close();
+    await server.close();
+    fs.rmSync(copy, { recursive: true, force: true });
+  }
+}
+
 async function main() {
   fs.mkdirSync(shots, { recursive: true });
   const engines = browsers.chosenEngines();
@@ -401,6 +483,7 @@ async function main() {
     // The same games in every engine: the replies do not depend on it.
     for (const engine of engines) await wholeGames(engine, server, random(seed));
     if (engines.includes('chromium')) await chromiumOnly(server, random(seed + 1));
+    if (engines.includes('chromium')) await releasesArriveWhole();
   } finally {
     await server.close();
   }
