@@ -90,6 +90,13 @@ dbus-run-session -- bash -c '
   for key in $KEYS; do
     case "$key" in
       sleep:*) sleep "${key#sleep:}" ;;
+      # A chord as a person plays it: the modifier held a moment around the
+      # key. Sent all at once, the toolkit, which hands each key to the
+      # screen reader first, may see the modifier let go before the key.
+      *+*)
+        xdotool keydown "${key%+*}"; sleep 0.15
+        xdotool key "${key##*+}"; sleep 0.15
+        xdotool keyup "${key%+*}"; sleep 1.2 ;;
       *) xdotool key "$key"; sleep 1.2 ;;
     esac
   done
