@@ -28,7 +28,6 @@ class BoardCursor : public QWidget {
   // What stands on point (x, y), as a screen reader speaks it, asked of the
   // game each time so that it always tells the board as it is.
   QString WordsAt(int x, int y) const { return words_ ? words_(x, y) : QString(); }
-  QString Words() const { return WordsAt(file_, rank_); }
   void SetWordsSource(std::function<QString(int x, int y)> words) { words_ = std::move(words); }
 
  protected:

@@ -124,12 +124,7 @@ function fromCore(data) {
 if (worker) {
   // What the core said before this module ran, then the rest as it comes.
   worker.onmessage = ({ data }) => fromCore(data);
-  // An error with words is the worker's code failing; one without is its
-  // file that did not come.
-  worker.onerror = (event) => {
-    if (event.message) failed('core', `${event.message} (${event.filename}:${event.lineno})`);
-    else failed();
-  };
+  worker.onerror = (event) => fromCore(window.lorvaneFailure(event));
   for (const data of window.lorvaneSaid.splice(0)) fromCore(data);
   // The picture may have come, or failed, before this module ran.
   if (board.complete) {
