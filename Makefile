@@ -150,6 +150,7 @@ test-web: web
 	done
 
 bench-web: web
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) --target lorvane_bench_core
 	@$(MAKE) --no-print-directory build web-test-tools
 	@NODE_PATH=$(CURDIR)/$(WEB_NODE) BUILD=$(BUILD) LORVANE_WEB_ENGINES=$(WEB_ENGINES) \
-	  node tests/web/bench_web.js $(WEB_SITE)
+	  node tests/web/bench_web.js $(WEB_SITE) $(WEB_BUILD)/bench-core

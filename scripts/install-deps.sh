@@ -12,9 +12,9 @@
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
 # With --web: emscripten, fonttools with brotli (the page's font), brotli,
-# nginx with its brotli_static module (make serve-web and the browser tests
-# serve the site with it), Chromium, Firefox, WebKit's MiniBrowser with its
-# WebDriver (make web, make test-web). Several options may be given.
+# webp (the page's pictures), nginx with its brotli_static module (make
+# serve-web and the browser tests serve the site with it), Chromium, Firefox,
+# WebKit's MiniBrowser with its WebDriver (make web, make test-web). Several options may be given.
 set -eu
 
 PACKAGES="
@@ -93,6 +93,7 @@ WEB_PACKAGES="
   python3-fonttools
   python3-brotli
   brotli
+  webp
   nginx
   libnginx-mod-http-brotli-static
   chromium

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "core_board.h"
 #include "game.h"
 #include "geometry.h"
 
@@ -109,6 +110,9 @@ std::string GeometryText() {
 }
 
 }  // namespace
+
+const Board& GameBoard() { return page->game.board; }
+
 }  // namespace lorvane
 
 using lorvane::Level;
@@ -177,14 +181,6 @@ EMSCRIPTEN_KEEPALIVE void lorvane_read_position() {
 EMSCRIPTEN_KEEPALIVE void lorvane_message_closed(int x, int y) {
   lorvane::pointer = {x, y};
   Run([](lorvane::Game& game) { game.MessageClosed(); });
-}
-
-// For make bench-web: the computer's search of the game's board, `times`
-// times over, by an engine of its own, so the game is left as it was. The
-// worker reports how long the call took.
-EMSCRIPTEN_KEEPALIVE void lorvane_time_search(int depth, int times) {
-  static lorvane::Engine engine;
-  for (int i = 0; i < times; ++i) engine.ChooseMove(page->game.board, lorvane::Side::kComputer, depth);
 }
 
 }  // extern "C"

@@ -10,8 +10,8 @@ const kKinds = ['general', 'chariot', 'horse', 'cannon', 'advisor', 'elephant', 
 const kMarkers = 4;
 
 function picture(img, file) {
-  img.src = `pictures/${file}.png`;
-  img.srcset = `pictures/${file}@2x.png 2x`;
+  img.src = `pictures/${file}.webp`;
+  img.srcset = `pictures/${file}@2x.webp 2x`;
 }
 
 export function piecePicture(code) {

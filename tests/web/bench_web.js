@@ -9,15 +9,24 @@
 //   - the time from navigation to the first board (the page's mark
 //     lorvane-board: the board's picture and the pieces of the first new
 //     game), on localhost, each load in a fresh browser;
+//   - in Chromium, that time on Lighthouse's mobile profile: a 412 x 823
+//     phone at 1.75 device pixels to the pixel, its network at 1.6 Mbit/s
+//     down, 750 kbit/s up and 150 ms a request, its processor 4 times
+//     slower (DevTools' throttling);
 //   - the computer's depth-3 search in the page against the native
 //     `lorvane-engine search 3` on the same positions, each searched
 //     LORVANE_BENCH_REPEATS times over in a row (the page's timer is coarse
-//     in some engines), the quickest of three such runs on either side, and the core's own time for a whole turn at 高难度:
-//     the player's move, the search and the reply.
+//     in some engines), the quickest of three such runs on either side, and
+//     the core's own time for a whole turn at 高难度: the player's move, the
+//     search and the reply. These run on a copy of the site whose core is
+//     BENCH_CORE_DIR's, which has the operation time_search besides the
+//     game's (the site's own core has not).
 //
-//   node tests/web/bench_web.js SITE_DIR
+//   node tests/web/bench_web.js SITE_DIR BENCH_CORE_DIR
 'use strict';
 
+const fs = require('fs');
+const os = require('os');
 const path = require('path');
 const readline = require('readline');
 const { spawn } = require('child_process');
@@ -26,6 +35,7 @@ const browsers = require('./browsers');
 const { GamePage, sleep } = require('./game_page');
 
 const site = path.resolve(process.argv[2] || 'build-web/site');
+const benchCore = path.resolve(process.argv[3] || 'build-web/bench-core');
 const kLoads = Number(process.env.LORVANE_BENCH_LOADS || 3);
 const kTurns = Number(process.env.LORVANE_BENCH_TURNS || 20);
 const kRepeats = Number(process.env.LORVANE_BENCH_REPEATS || 20);
@@ -96,6 +106,48 @@ async function firstBoard(engine, server) {
   console.log(`  navigation to the first board (${kLoads} loads, nothing cached): median ${s(times.board)}, ` +
               `${times.board.map((t) => (t / 1000).toFixed(3)).join(' ')} s; on the way, medians: ` +
               `page parsed ${s(times.parsed)}, the core's first step ${s(times.core)}`);
+}
+
+// The first board on Lighthouse's mobile profile, each load in a fresh
+// Chromium.
+async function mobileBoard(server) {
+  const times = [];
+  for (let i = 0; i < kLoads; i++) {
+    const driver = await browsers.launch('chromium');
+    try {
+      const { page } = driver;
+      await page.emulate({
+        userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) ' +
+                   'Chrome/156.0 Mobile Safari/537.36',
+        viewport: { width: 412, height: 823, deviceScaleFactor: 1.75, isMobile: true, hasTouch: true },
+      });
+      const cdp = await page.createCDPSession();
+      await cdp.send('Network.enable');
+      await cdp.send('Network.emulateNetworkConditions', {
+        offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8,
+      });
+      await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+      await driver.goto(server.url);
+      times.push(await driver.waitFor(() => (performance.getEntriesByName('lorvane-board')[0] || {}).startTime,
+                                      { timeout: 60000 }));
+    } finally {
+      await driver.close();
+    }
+  }
+  console.log(`  the first board on Lighthouse's mobile profile (${kLoads} loads): median ` +
+              `${(median(times) / 1000).toFixed(3)} s, ${times.map((t) => (t / 1000).toFixed(3)).join(' ')} s`);
+}
+
+// The site with the bench's core in place of its own, in a folder of its own
+// (without the compressed copies of the core, which are the site's).
+function benchSite() {
+  const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'lorvane-bench-'));
+  fs.cpSync(site, copy, { recursive: true });
+  for (const file of ['core.js', 'core.wasm']) {
+    fs.copyFileSync(path.join(benchCore, file), path.join(copy, file));
+    for (const compressed of ['.br', '.gz']) fs.rmSync(path.join(copy, file + compressed), { force: true });
+  }
+  return copy;
 }
 
 // One game at 高难度: the core's time for each click that played a move, and
@@ -170,6 +222,8 @@ async function main() {
   console.log(`Lorvane in the browser, ${site}; load average ${require('os').loadavg().map((l) => l.toFixed(1)).join(' ')} ` +
               `on ${require('os').cpus().length} cores`);
   const server = await wp.serveSite(site);
+  const benchCopy = benchSite();
+  const bench = await wp.serveSite(benchCopy);
   try {
     for (const engine of browsers.chosenEngines()) {
       const probe = await browsers.launch(engine);
@@ -178,7 +232,8 @@ async function main() {
       await firstVisit(engine, server, 1);
       if (engine !== 'webkit') await firstVisit(engine, server, 2);
       await firstBoard(engine, server);
-      const page = await pageReplies(engine, server);
+      if (engine === 'chromium') await mobileBoard(server);
+      const page = await pageReplies(engine, bench);
       const runs = [];
       for (let run = 0; run < 3; run++) runs.push(await nativeSearches(page.positions, 3, kRepeats));
       const native = page.positions.map((p, i) => Math.min(...runs.map((r) => r[i])));
@@ -194,6 +249,8 @@ async function main() {
     }
   } finally {
     await server.close();
+    await bench.close();
+    fs.rmSync(benchCopy, { recursive: true, force: true });
   }
 }
 

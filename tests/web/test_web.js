@@ -264,7 +264,7 @@ async function chromiumOnly(server, rand) {
       const r = await navigator.serviceWorker.getRegistration();
       if (!r || !r.active) return false;
       const cache = await caches.open((await caches.keys())[0]);
-      return (await cache.keys()).some((k) => k.url.endsWith('/pieces/red_general.png'));
+      return (await cache.keys()).some((k) => k.url.endsWith('/pieces/red_general.webp'));
     }, { timeout: 30000, polling: 100 });
     await sleep(500);
     const sent = new Map();
@@ -348,7 +348,7 @@ async function chromiumOnly(server, rand) {
     await mobile.closeMessage();
     await shot(phoneDriver, 'phone.png');
     const fetched = server.log().map((e) => e.path);
-    expect(fetched.some((p) => p.endsWith('board@2x.png')) && !fetched.some((p) => p.endsWith('board.png')),
+    expect(fetched.some((p) => p.endsWith('board@2x.webp')) && !fetched.some((p) => p.endsWith('board.webp')),
            'the phone did not fetch the doubled board alone');
     ok(`chromium: on a 412 x 915 phone the board is the screen's width (${box.width} px) with the ` +
        'controls below it; taps play, and only the doubled pictures are fetched');
@@ -362,7 +362,7 @@ async function chromiumOnly(server, rand) {
   const cut = await browsers.launch('chromium');
   try {
     await cut.page.setRequestInterception(true);
-    cut.page.on('request', (r) => (r.url().endsWith('board.png') ? r.abort() : r.continue()));
+    cut.page.on('request', (r) => (r.url().endsWith('board.webp') ? r.abort() : r.continue()));
     await cut.goto(server.url);
     await cut.waitFor(() => !document.getElementById('restart').hidden);
     const said = await cut.evaluate(() => document.getElementById('notice-text').textContent);
@@ -412,7 +412,7 @@ async function releasesArriveWhole() {
   };
   const cached = () => page.evaluate(async () => {
     const names = await caches.keys();
-    const kept = await caches.match('pictures/marker.png', { ignoreSearch: true });
+    const kept = await caches.match('pictures/marker.webp', { ignoreSearch: true });
     return { names, marker: kept ? (await kept.arrayBuffer()).byteLength : 0 };
   });
   // A returning player's browser looks for a new build as the page opens;
@@ -424,7 +424,7 @@ async function releasesArriveWhole() {
   const serving = (name) => page.waitForFunction(async (n) => {
     const r = await navigator.serviceWorker.getRegistration();
     return r && r.active && !r.installing && !r.waiting &&
-      (await caches.keys()).join() === n && (await caches.match('pictures/marker.png')) !== undefined;
+      (await caches.keys()).join() === n && (await caches.match('pictures/marker.webp')) !== undefined;
   }, { timeout: 90000, polling: 250 }, name).catch(async () => {
     throw new Error(`not serving ${name}: ${JSON.stringify(await cached())}`);
   });
@@ -442,8 +442,8 @@ async function releasesArriveWhole() {
     await checkForUpdate();
     await serving('lorvane-build-1');
     // Build 2 changes one picture and nothing else of the page.
-    const marker = path.join(copy, 'pictures', 'marker.png');
-    fs.copyFileSync(path.join(copy, 'pictures', 'pieces', 'red_general.png'), marker);
+    const marker = path.join(copy, 'pictures', 'marker.webp');
+    fs.copyFileSync(path.join(copy, 'pictures', 'pieces', 'red_general.webp'), marker);
     release(2);
     await page.reload({ waitUntil: 'load' });
     await checkForUpdate();

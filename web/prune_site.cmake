@@ -1,0 +1,21 @@
+# Removes from SITE every file that is not one of KEEP (paths within SITE),
+# and the folders that leaves empty: what an earlier build published and
+# this one does not is no longer served.
+cmake_policy(SET CMP0057 NEW)
+file(GLOB_RECURSE present RELATIVE ${SITE} ${SITE}/*)
+foreach(file IN LISTS present)
+  if(NOT file IN_LIST KEEP)
+    message(STATUS "Removing ${file}, which this build does not publish")
+    file(REMOVE ${SITE}/${file})
+  endif()
+endforeach()
+file(GLOB_RECURSE folders LIST_DIRECTORIES true RELATIVE ${SITE} ${SITE}/*)
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+  if(IS_DIRECTORY ${SITE}/${folder})
+    file(GLOB inside ${SITE}/${folder}/*)
+    if(NOT inside)
+      file(REMOVE_RECURSE ${SITE}/${folder})
+    endif()
+  endif()
+endforeach()
