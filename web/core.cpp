@@ -10,26 +10,12 @@
 #include <string>
 
 #include "core_board.h"
+#include "core_steps.h"
 #include "game.h"
 #include "geometry.h"
 
 namespace lorvane {
 namespace {
-
-// The kinds of step, as the page reads them (core_worker.js).
-enum Step {
-  kGeometry = 0,
-  kPieces = 1,
-  kShowMarker = 2,
-  kHideMarker = 3,
-  kAddLine = 4,
-  kRemoveLine = 5,
-  kClearLines = 6,
-  kMessage = 7,
-  kSay = 8,
-  kDifficulty = 9,
-  kPointNames = 10,
-};
 
 // clang-format off
 EM_JS(void, PostStep, (int kind, int a, int b, int c, const char* text), {
@@ -80,7 +66,7 @@ class PageView : public GameView {
     std::string names;
     for (int y = 0; y < kRanks; ++y)
       for (int x = 0; x < kFiles; ++x) names += game.PointDescription(x, y) + '\n';
-    Post(kPointNames, game.Waiting() ? 1 : 0, 0, 0, names);
+    Post(kNames, game.Waiting() ? 1 : 0, 0, 0, names);
   }
 
   Game game;

@@ -4,9 +4,8 @@
 // computer's search runs here. The build appends this to emscripten's
 // loader (core.js), so the worker is one file.
 
-// The steps by number, as core.cpp posts them.
-const kSteps = ['geometry', 'pieces', 'showMarker', 'hideMarker', 'addLine', 'removeLine',
-                'clearLines', 'message', 'say', 'difficulty', 'names'];
+// The steps by number, as core.cpp posts them (web/core_interface.cmake).
+const kSteps = [@LORVANE_CORE_STEP_NAMES@];
 
 let core = null;
 let broken = false;
