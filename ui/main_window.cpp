@@ -22,19 +22,15 @@
 #include "rendering.h"
 #include "version.h"
 #include "window_fonts.h"
+#include "window_layout.h"
 
 namespace lorvane {
 
 namespace {
 
-// The file numbers: above the board "１".."９" over files 0..8, below it
-// "九".."一" under files 0..8 (counted from the player's right).
-const int kTopLabelLeft[9] = {24, 72, 120, 168, 215, 263, 311, 359, 407};
-const int kBottomLabelLeft[9] = {407, 359, 311, 263, 215, 168, 120, 72, 24};
-const char* const kTopLabelText[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
-const char* const kBottomLabelText[9] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QRect Rect(const Place& place) { return QRect(place.left, place.top, place.width, place.height); }
 
 }  // namespace
 
@@ -94,58 +90,55 @@ void MainWindow::BuildClientArea() {
     Image2[k]->hide();
   }
 
+  // The file numbers: Label1_0..8 over files 0..8, Label1_9..17 under files
+  // 8..0, "一" first.
   const QFont labelFont = FileNumberFont();
   for (int i = 0; i < 18; ++i) {
     const bool top = i < 9;
-    QLabel* label = new QLabel(Text(top ? kTopLabelText[i] : kBottomLabelText[i - 9]), client);
+    const int file = top ? i : 17 - i;
+    QLabel* label = new QLabel(Text(top ? kTopFileNumbers[file] : kBottomFileNumbers[file]), client);
     label->setObjectName(QStringLiteral("Label1_%1").arg(i));
     label->setFont(labelFont);
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(top ? kTopLabelLeft[i] : kBottomLabelLeft[i - 9], top ? 0 : 520, 17, 16);
+    label->setGeometry(Rect(top ? TopFileNumber(file) : BottomFileNumber(file)));
     Label1[i] = label;
   }
 
   // The picture buttons: the dim picture on top, the bright one beneath it.
-  struct PictureButton {
-    PictureControl** bright;
-    PictureControl** dim;
-    int brightNumber;
-    const char* face;
-    int left;
-    int top;
-  };
-  const PictureButton buttons[4] = {
-      {&Image7, &Image8, 7, "new", 480, 416},
-      {&Image9, &Image10, 9, "back", 576, 416},
-      {&Image11, &Image12, 11, "draw", 480, 472},
-      {&Image13, &Image14, 13, "resign", 576, 472},
-  };
-  for (const PictureButton& b : buttons) {
+  PictureControl** const pictures[4][2] = {
+      {&Image7, &Image8}, {&Image9, &Image10}, {&Image11, &Image12}, {&Image13, &Image14}};
+  for (int i = 0; i < 4; ++i) {
+    const PictureButton& b = kPictureButtons[i];
     const QString face = QString::fromLatin1(b.face);
-    *b.bright = new PictureControl(client, QStringLiteral("Image%1").arg(b.brightNumber), 67, 44);
-    (*b.bright)->SetPicture(QStringLiteral(":/pictures/buttons/%1_bright.png").arg(face));
-    (*b.bright)->Place(b.left, b.top);
-    (*b.bright)->hide();
-    *b.dim = new PictureControl(client, QStringLiteral("Image%1").arg(b.brightNumber + 1), 67, 44);
-    (*b.dim)->SetPicture(QStringLiteral(":/pictures/buttons/%1_dim.png").arg(face));
-    (*b.dim)->Place(b.left, b.top);
+    const int brightNumber = 7 + 2 * i;
+    PictureControl*& bright = *pictures[i][0];
+    PictureControl*& dim = *pictures[i][1];
+    bright = new PictureControl(client, QStringLiteral("Image%1").arg(brightNumber), b.place.width,
+                                b.place.height);
+    bright->SetPicture(QStringLiteral(":/pictures/buttons/%1_bright.png").arg(face));
+    bright->Place(b.place.left, b.place.top);
+    bright->hide();
+    dim = new PictureControl(client, QStringLiteral("Image%1").arg(brightNumber + 1), b.place.width,
+                             b.place.height);
+    dim->SetPicture(QStringLiteral(":/pictures/buttons/%1_dim.png").arg(face));
+    dim->Place(b.place.left, b.place.top);
   }
 
   Frame1 = new EtchedFrame(Text("玩家"), client);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setGeometry(456, 8, 97, 305);
+  Frame1->setGeometry(Rect(kPlayerFrame));
   auto* playerList = new MoveList(Frame1);
   List1 = playerList;
   List1->setObjectName(QStringLiteral("List1"));
-  List1->setGeometry(8, 16, 81, 280);
+  List1->setGeometry(Rect(kMoveList));
 
   Frame2 = new EtchedFrame(Text("电脑"), client);
   Frame2->setObjectName(QStringLiteral("Frame2"));
-  Frame2->setGeometry(552, 8, 97, 305);
+  Frame2->setGeometry(Rect(kComputerFrame));
   auto* computerList = new MoveList(Frame2);
   List2 = computerList;
   List2->setObjectName(QStringLiteral("List2"));
-  List2->setGeometry(8, 16, 81, 280);
+  List2->setGeometry(Rect(kMoveList));
   MoveList::KeepInStep(playerList, computerList);
 
   for (QListWidget* list : {List1, List2}) {
@@ -159,13 +152,13 @@ void MainWindow::BuildClientArea() {
 
   Frame3 = new EtchedFrame(Text("难度"), client);
   Frame3->setObjectName(QStringLiteral("Frame3"));
-  Frame3->setGeometry(464, 328, 169, 65);
+  Frame3->setGeometry(Rect(kDifficultyFrame));
   Option1 = new QRadioButton(Text("低难度"), Frame3);
   Option1->setObjectName(QStringLiteral("Option1"));
-  Option1->setGeometry(24, 24, 65, 25);
+  Option1->setGeometry(Rect(kLowOption));
   Option2 = new QRadioButton(Text("高难度"), Frame3);
   Option2->setObjectName(QStringLiteral("Option2"));
-  Option2->setGeometry(88, 24, 57, 25);
+  Option2->setGeometry(Rect(kHighOption));
   Option2->raise();
   Option1->setChecked(true);
 

@@ -13,6 +13,7 @@
 #include "core_steps.h"
 #include "game.h"
 #include "geometry.h"
+#include "window_layout.h"
 
 namespace lorvane {
 namespace {
@@ -81,9 +82,12 @@ void Run(Operation operation) {
   page->PostPointNames();
 }
 
-// The board's geometry for the page's layout: the client area, the board
-// picture's place and size, the pictures' sizes, then the pictures' left
-// edges for files 0..8 and top edges for ranks 0..9.
+// The window's geometry for the page's layout. The first line: the client
+// area, the board picture's place and size, the pictures' sizes, then the
+// pictures' left edges for files 0..8 and top edges for ranks 0..9. Then a
+// line per control, by the page's name for it: "<name> <left> <top> <width>
+// <height>", and one per file number: "number <left> <top> <width> <height>
+// <text>", those over the board first.
 std::string GeometryText() {
   std::string text;
   const auto add = [&text](int v) { text += std::to_string(v) + ' '; };
@@ -92,6 +96,26 @@ std::string GeometryText() {
     add(v);
   for (int x = 0; x < kFiles; ++x) add(PointLeft(x));
   for (int y = 0; y < kRanks; ++y) add(PointTop(y));
+  const auto place = [&](const std::string& name, const Place& p) {
+    text += '\n' + name + ' ';
+    for (int v : {p.left, p.top, p.width, p.height}) add(v);
+  };
+  place("frame1", kPlayerFrame);
+  place("frame2", kComputerFrame);
+  place("list1", kMoveList);
+  place("list2", kMoveList);
+  place("frame3", kDifficultyFrame);
+  place("option1", kLowOption);
+  place("option2", kHighOption);
+  for (const PictureButton& button : kPictureButtons) place(std::string("button-") + button.face, button.place);
+  for (int x = 0; x < kFiles; ++x) {
+    place("number", TopFileNumber(x));
+    text += kTopFileNumbers[x];
+  }
+  for (int x = 0; x < kFiles; ++x) {
+    place("number", BottomFileNumber(x));
+    text += kBottomFileNumbers[x];
+  }
   return text;
 }
 

@@ -35,14 +35,17 @@ export class PageView {
     this.onDifficulty = null;
   }
 
-  // The board's geometry from the game: the client area, the board picture's
-  // place and size, the sizes of pieces and markers, the pictures' left
-  // edges per file and top edges per rank.
+  // The window's geometry from the game: on the first line the client area,
+  // the board picture's place and size, the sizes of pieces and markers, the
+  // pictures' left edges per file and top edges per rank; then each
+  // control's place by its name, and each file number's place and text.
   geometry(text) {
-    const v = text.trim().split(' ').map(Number);
+    const [first, ...places] = text.split('\n');
+    const v = first.trim().split(' ').map(Number);
     const [, , boardLeft, boardTop, boardWidth, boardHeight, pieceSize, markerSize] = v;
     this.left = v.slice(8, 17);
     this.top = v.slice(17, 27);
+    for (const line of places) this.place(...line.split(' '));
     this.pieceSize = pieceSize;
     Object.assign(this.board.style, {
       left: `${boardLeft}px`, top: `${boardTop}px`, width: `${boardWidth}px`, height: `${boardHeight}px`,
@@ -157,6 +160,23 @@ export class PageView {
 
   showDifficulty(high) {
     if (this.onDifficulty) this.onDifficulty(high);
+  }
+
+  // A control at its place in the window, which page.css gives it on a wide
+  // screen; a file number, made here, at its place over or under the board.
+  place(name, left, top, width, height, text) {
+    const px = { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` };
+    if (name === 'number') {
+      const number = this.doc.createElement('div');
+      number.className = 'label';
+      number.setAttribute('aria-hidden', 'true');
+      number.textContent = text;
+      Object.assign(number.style, px);
+      this.board.before(number);
+      return;
+    }
+    const control = this.doc.getElementById(name);
+    for (const [side, value] of Object.entries(px)) control.style.setProperty(`--${side}`, value);
   }
 
   // Each point's name as the game says it.
