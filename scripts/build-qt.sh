@@ -35,16 +35,24 @@ common="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
   -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_sql_sqlite=OFF"
 
-# Parts of Core and Gui the game never touches: item models it does not use,
-# the undo framework, text formats other than plain and HTML, image formats
-# other than PNG, animations, pictures, PDF, the tray, processes, shared
-# memory, translations, other calendars, gestures and XML streams.
+# Parts of Core, Gui and Widgets the game never touches: item models it does
+# not use, the undo framework, text formats other than plain and HTML, image
+# formats other than PNG, animations, pictures, PDF, the tray, processes,
+# shared memory, translations, other calendars, gestures, XML streams, the
+# graphics view, style sheets, and every widget and dialog the window does
+# not have (it has labels, radio buttons in a group box, a list, a menu bar
+# with menus, message boxes and its own picture controls).
 cut="transposeproxymodel concatenatetablesproxymodel undocommand undostack undogroup
   textmarkdownreader textmarkdownwriter textodfwriter movie picture pdf
   systemtrayicon imageformatplugin ico imageformat_bmp imageformat_ppm
   imageformat_xbm raster_fp desktopservices process systemsemaphore
   sharedmemory translation jalalicalendar hijricalendar islamiccivilcalendar
-  sha3_fast gestures xmlstream xmlstreamreader xmlstreamwriter"
+  sha3_fast gestures xmlstream xmlstreamreader xmlstreamwriter
+  graphicsview graphicseffect mdiarea dockwidget toolbox calendarwidget
+  datetimeedit dial lcdnumber splashscreen syntaxhighlighter textbrowser
+  fontdialog colordialog filedialog inputdialog errormessage progressdialog
+  wizard columnview tablewidget treewidget datawidgetmapper fontcombobox
+  keysequenceedit commandlinkbutton style_stylesheet"
 off() { for f in "$@"; do printf -- ' -DFEATURE_%s=OFF' "$f"; done; }
 
 case "$target" in
