@@ -148,7 +148,9 @@ function fitToScreen() {
     const box = doc.getElementById('board-box');
     scale = area.clientWidth / box.offsetWidth;
     client.style.setProperty('--board-scale', String(scale));
-    scale = Math.min(scale, area.getBoundingClientRect().height / box.offsetHeight);
+    // Less than a pixel shorter is the layout's rounding.
+    const height = area.getBoundingClientRect().height;
+    if (height < box.offsetHeight * scale - 0.5) scale = height / box.offsetHeight;
   }
   client.style.setProperty('--board-scale', String(scale));
   // Clicks on the board are measured in the client area's own pixels.
