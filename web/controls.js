@@ -4,9 +4,10 @@
 // grid, and the boxes' OK buttons.
 
 // Where the pointer is in the client area's own pixels, whatever the page's
-// scale.
-function clientPoint(client, event) {
-  const box = client.getBoundingClientRect();
+// scale: from the board's corner, which is the client area's on a wide
+// screen and the scaled board's on a phone.
+function clientPoint(client, boardBox, event) {
+  const box = boardBox.getBoundingClientRect();
   const scale = client.dataset.scale ? Number(client.dataset.scale) : 1;
   return [Math.floor((event.clientX - box.left) / scale), Math.floor((event.clientY - box.top) / scale)];
 }
@@ -66,7 +67,7 @@ export class Controls {
   // --- the mouse and the finger on the board
 
   wirePointer() {
-    const track = (event) => { this.pointer = clientPoint(this.client, event); };
+    const track = (event) => { this.pointer = clientPoint(this.client, this.boardBox, event); };
     this.doc.addEventListener('pointermove', track, true);
     this.doc.addEventListener('pointerdown', track, true);
     this.client.addEventListener('click', (event) => {

@@ -136,12 +136,22 @@ if (worker) {
   }
 }
 
-// --- the layout: on a narrow screen the board is scaled to its width
+// --- the layout: on a narrow screen the board is scaled to its width, or
+// to the height page.css leaves its area once the controls have theirs
 
 function fitToScreen() {
   // page.css lays the board out in the page's flow on a narrow screen.
-  const narrow = getComputedStyle(doc.getElementById('board-area')).position !== 'absolute';
-  const scale = narrow ? doc.documentElement.clientWidth / doc.getElementById('board-box').offsetWidth : 1;
+  const area = doc.getElementById('board-area');
+  const narrow = getComputedStyle(area).position !== 'absolute';
+  let scale = 1;
+  if (narrow) {
+    const box = doc.getElementById('board-box');
+    scale = area.clientWidth / box.offsetWidth;
+    client.style.setProperty('--board-scale', String(scale));
+    // Less than a pixel shorter is the layout's rounding.
+    const height = area.getBoundingClientRect().height;
+    if (height < box.offsetHeight * scale - 0.5) scale = height / box.offsetHeight;
+  }
   client.style.setProperty('--board-scale', String(scale));
   // Clicks on the board are measured in the client area's own pixels.
   if (narrow) client.dataset.scale = String(scale);

@@ -218,7 +218,8 @@ class WebKitDriver extends Driver {
       }
       const session = await request(port, 'POST', '/session', {
         capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': {
-          binary: kMiniBrowser, args: ['--automation'] } } },
+          binary: kMiniBrowser, // openBareWindow's script opens a window
+          args: ['--automation', '--javascript-can-open-windows-automatically=true'] } } },
       });
       d.session = `/session/${session.sessionId}`;
       d.version = `WebKitGTK ${session.capabilities.browserVersion}`;
@@ -273,6 +274,16 @@ class WebKitDriver extends Driver {
     const inner = await this.evaluate(() => [innerWidth, innerHeight]);
     if (inner[0] !== width || inner[1] !== height)
       throw new Error(`the viewport is ${inner.join(' x ')}, not ${width} x ${height}`);
+  }
+
+  // A window without MiniBrowser's bars, which keep its own 447 px wide or
+  // more: a page as narrow as a phone's. What follows is done in it.
+  async openBareWindow(viewport) {
+    const before = await this.call('GET', '/window/handles');
+    await this.evaluate(() => { open('', '', 'popup'); });
+    const handles = await this.call('GET', '/window/handles');
+    await this.call('POST', '/window', { handle: handles.find((h) => !before.includes(h)) });
+    await this.setViewport(viewport);
   }
 
   async goto(url) {

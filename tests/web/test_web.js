@@ -4,10 +4,11 @@
 // new game, every reply of the computer checked against the native
 // `lorvane-engine search D` on the same position and every list line against
 // the notation; then the message boxes, the menus, the About box and 退出.
-// In Chromium alone: a game by keyboard with the board, its names and the
-// spoken replies read from the browser's accessibility tree, a first visit
-// that downloads each file once, an offline start, a phone played by touch,
-// and a network that fails.
+// In Chromium and WebKit: phones of 360 x 640 and 390 x 660, the whole game
+// in view. In Chromium alone: a game by keyboard with the board, its names
+// and the spoken replies read from the browser's accessibility tree, a
+// first visit that downloads each file once, an offline start, a phone
+// played by touch, and a network that fails.
 //
 //   node tests/web/test_web.js SITE_DIR SHOTS_DIR
 //   LORVANE_WEB_ENGINES=chromium,firefox,webkit (the default) chooses engines
@@ -236,6 +237,8 @@ async function wholeGames(engine, server, rand) {
     await game.waitForGame();
     expectRows(await game.board(), wp.kInitialRows, 'the board after starting again');
     ok(tag('文件 → 退出 ends the game; the page says 已退出 and 重新开始 starts it again'));
+    const bareWindow = (width, height) => driver.openBareWindow({ width, height });
+    if (engine === 'webkit') await smallPhones(game, server.url, bareWindow);
     const errors = await driver.errors();
     expect(errors.length === 0, `errors on the page: ${errors.join('; ')}`);
   } catch (e) {
@@ -244,6 +247,28 @@ async function wholeGames(engine, server, rand) {
     throw e;
   } finally {
     await driver.close();
+  }
+}
+
+// Phones of 360 x 640 and 390 x 660 (`resize` makes the page so): the board,
+// the difficulty and the buttons in view, nothing to scroll; 求和 answered.
+async function smallPhones(game, url, resize) {
+  for (const [width, height] of [[360, 640], [390, 660]]) {
+    const phone = `${game.driver.engine}: on a ${width} x ${height} phone`;
+    await resize(width, height);
+    await game.driver.goto(url);
+    await game.waitForGame();
+    const seen = await game.evaluate(() => [innerWidth, innerHeight, document.scrollingElement.scrollHeight,
+      ...[...document.querySelectorAll('#board, #frame3, .picture')].filter((e) => {
+        const r = e.getBoundingClientRect();
+        return r.left < 0 || r.top < 0 || r.right > innerWidth || r.bottom > innerHeight;
+      }).map((e) => e.id)]);
+    expect(seen.join() === `${width},${height},${height}`, `${phone} (page, its height, out of view): ${seen}`);
+    await game.pressButton('draw');
+    expect(await game.message() === '不和！', `${phone} 求和 shows ${await game.message()}`);
+    await game.closeMessage();
+    await shot(game.driver, `${game.driver.engine}-phone-${width}x${height}.png`);
+    ok(`${phone} the board, the difficulty and the buttons are in view, nothing scrolls; 求和 answers`);
   }
 }
 
@@ -321,11 +346,12 @@ async function chromiumOnly(server, rand) {
   const phoneDriver = await browsers.launch('chromium');
   try {
     const phone = phoneDriver.page;
-    await phone.emulate({
+    const emulate = (width, height) => phone.emulate({
       userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) ' +
                  'Chrome/156.0 Mobile Safari/537.36',
-      viewport: { width: 412, height: 915, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
+      viewport: { width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
     });
+    await emulate(412, 915);
     server.clearLog();
     await phone.goto(server.url, { waitUntil: 'load' });
     const mobile = new GamePage(phoneDriver, { touch: true });
@@ -352,6 +378,7 @@ async function chromiumOnly(server, rand) {
            'the phone did not fetch the doubled board alone');
     ok(`chromium: on a 412 x 915 phone the board is the screen's width (${box.width} px) with the ` +
        'controls below it; taps play, and only the doubled pictures are fetched');
+    await smallPhones(mobile, server.url, emulate);
     const errors = await phoneDriver.errors();
     expect(errors.length === 0, `errors on the page: ${errors.join('; ')}`);
   } finally {
