@@ -41,18 +41,20 @@ common="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
 # shared memory, translations, other calendars, gestures, XML streams, the
 # graphics view, style sheets, and every widget and dialog the window does
 # not have (it has labels, radio buttons in a group box, a list, a menu bar
-# with menus, message boxes and its own picture controls).
+# with menus, message boxes and its own picture controls). The Windows style
+# names the dock widget, the input dialog and the command link button, so
+# those stay.
 cut="transposeproxymodel concatenatetablesproxymodel undocommand undostack undogroup
   textmarkdownreader textmarkdownwriter textodfwriter movie picture pdf
   systemtrayicon imageformatplugin ico imageformat_bmp imageformat_ppm
   imageformat_xbm raster_fp desktopservices process systemsemaphore
   sharedmemory translation jalalicalendar hijricalendar islamiccivilcalendar
   sha3_fast gestures xmlstream xmlstreamreader xmlstreamwriter
-  graphicsview graphicseffect mdiarea dockwidget toolbox calendarwidget
-  datetimeedit dial lcdnumber splashscreen syntaxhighlighter textbrowser
-  fontdialog colordialog filedialog inputdialog errormessage progressdialog
-  wizard columnview tablewidget treewidget datawidgetmapper fontcombobox
-  keysequenceedit commandlinkbutton style_stylesheet"
+  graphicsview graphicseffect mdiarea toolbox calendarwidget datetimeedit
+  dial lcdnumber splashscreen syntaxhighlighter textbrowser fontdialog
+  colordialog filedialog errormessage progressdialog wizard columnview
+  tablewidget treewidget datawidgetmapper fontcombobox keysequenceedit
+  style_stylesheet"
 off() { for f in "$@"; do printf -- ' -DFEATURE_%s=OFF' "$f"; done; }
 
 case "$target" in
