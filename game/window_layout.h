@@ -6,8 +6,6 @@
 // in client_size.h.
 #pragma once
 
-#include "client_size.h"
-
 namespace lorvane {
 
 // A control's place in what holds it (the client area, or its frame).

@@ -14,7 +14,8 @@
 # With --web: emscripten, fonttools with brotli (the page's font), brotli,
 # webp (the page's pictures), nginx with its brotli_static module (make
 # serve-web and the browser tests serve the site with it), Chromium, Firefox,
-# WebKit's MiniBrowser with its WebDriver (make web, make test-web). Several options may be given.
+# WebKit's MiniBrowser with its WebDriver (make web, make test-web).
+# Several options may be given.
 set -eu
 
 PACKAGES="

@@ -9,7 +9,6 @@ set(LORVANE_CORE_STEPS geometry pieces showMarker hideMarker addLine removeLine 
     message say difficulty names)
 set(LORVANE_CORE_OPERATIONS start new_game click_at click_point take_back offer_draw resign
     set_difficulty drop_selection read_position message_closed)
-set(LORVANE_CORE_INTERFACE_FILE ${CMAKE_CURRENT_LIST_FILE})
 
 # Writes FOLDER/core_steps.h: enum Step, one kName per step.
 function(lorvane_core_steps_header folder)

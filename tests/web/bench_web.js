@@ -117,8 +117,7 @@ async function mobileBoard(server) {
     try {
       const { page } = driver;
       await page.emulate({
-        userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) ' +
-                   'Chrome/156.0 Mobile Safari/537.36',
+        userAgent: browsers.kPhoneUserAgent,
         viewport: { width: 412, height: 823, deviceScaleFactor: 1.75, isMobile: true, hasTouch: true },
       });
       const cdp = await page.createCDPSession();

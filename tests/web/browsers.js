@@ -331,6 +331,9 @@ class WebKitDriver extends Driver {
 // The viewport's width and height are odd, so that the centred game window
 // (651 x 561) stands on whole CSS pixels, where WebKit's pointer lands.
 const kViewport = { width: 1025, height: 769 };
+// A phone's browser, for Chromium's emulation of one.
+const kPhoneUserAgent = 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) ' +
+                        'Chrome/156.0 Mobile Safari/537.36';
 
 function launch(engine, viewport = kViewport) {
   if (engine === 'chromium') return launchChromium(viewport);
@@ -339,4 +342,6 @@ function launch(engine, viewport = kViewport) {
   throw new Error(`unknown browser engine ${engine}`);
 }
 
-module.exports = { launch, chosenEngines, virtualScreen, PuppeteerDriver, kChromiumArgs, kViewport, kEngines };
+module.exports = {
+  launch, chosenEngines, virtualScreen, PuppeteerDriver, kChromiumArgs, kViewport, kPhoneUserAgent, kEngines,
+};

@@ -347,8 +347,7 @@ async function chromiumOnly(server, rand) {
   try {
     const phone = phoneDriver.page;
     const emulate = (width, height) => phone.emulate({
-      userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) ' +
-                 'Chrome/156.0 Mobile Safari/537.36',
+      userAgent: browsers.kPhoneUserAgent,
       viewport: { width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
     });
     await emulate(412, 915);
