@@ -161,13 +161,17 @@ window.addEventListener('resize', fitToScreen);
 
 // --- offline: the service worker keeps the page's files. It is told which
 // the page fetched (the pictures of this screen's size among them), so that
-// it fetches none of them a second time.
+// it fetches none of them a second time. A build that takes over is told
+// again: what was told to the build it replaces may be lost with it.
 
 function keepForOffline() {
   if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
-  navigator.serviceWorker.register('sw.js').then(() => navigator.serviceWorker.ready).then((registration) => {
-    const files = performance.getEntriesByType('resource').map((entry) => entry.name)
-      .filter((url) => url.startsWith(location.origin));
-    registration.active.postMessage({ keep: files });
-  }).catch(() => {});
+  const workers = navigator.serviceWorker;
+  const tell = (worker) => worker && worker.postMessage({
+    keep: performance.getEntriesByType('resource').map((entry) => entry.name)
+      .filter((url) => url.startsWith(location.origin)),
+  });
+  workers.addEventListener('controllerchange', () => tell(workers.controller));
+  workers.register('sw.js').then(() => workers.ready).then((registration) => tell(registration.active))
+    .catch(() => {});
 }
