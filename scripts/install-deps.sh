@@ -11,6 +11,9 @@
 # optipng and zopfli for recompressing redrawn pictures (assets/README.md).
 # With --windows: the MinGW-w64 cross compiler, Wine, NSIS and what builds Qt
 # for Windows from Debian's source (make windows, make test-windows).
+# With --qt-windows: only what builds Qt for Windows (scripts/build-qt.sh),
+# nothing else, so that CI can start that long build while it installs the
+# rest.
 # With --web: emscripten, fonttools with brotli (the page's font), brotli,
 # webp (the page's pictures), nginx with its brotli_static module (make
 # serve-web and the browser tests serve the site with it), Chromium, Firefox,
@@ -71,13 +74,21 @@ QT_SOURCE_PACKAGES="
   util-linux
 "
 
-WINDOWS_PACKAGES="
+QT_WINDOWS_PACKAGES="
+  cmake
+  ninja-build
+  qt6-base-dev
+  qt6-base-dev-tools
   $QT_SOURCE_PACKAGES
   g++-mingw-w64-x86-64-posix
   gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev
   mingw-w64-tools
+"
+
+WINDOWS_PACKAGES="
+  $QT_WINDOWS_PACKAGES
   googletest
   wine
   wine64
@@ -106,8 +117,9 @@ for option in "$@"; do
   case "$option" in
     --tools) PACKAGES="$PACKAGES $TOOL_PACKAGES" ;;
     --windows) PACKAGES="$PACKAGES $WINDOWS_PACKAGES" ;;
+    --qt-windows) PACKAGES=$QT_WINDOWS_PACKAGES ;;
     --web) PACKAGES="$PACKAGES $WEB_PACKAGES" ;;
-    *) echo "usage: $0 [--tools] [--windows] [--web]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--tools] [--windows] [--web] | --qt-windows" >&2; exit 2 ;;
   esac
 done
 
