@@ -3,7 +3,8 @@
 # skipping those already present (desktop-file-utils and the packages after it
 # check the installed game and build and check its Debian package; orca,
 # openbox, dbus-daemon, at-spi2-core and libglib2.0-bin let the tests hear the
-# game through a real screen reader). Uses sudo when not run as root.
+# game through a real screen reader; procps and util-linux let them take
+# turns with it). Uses sudo when not run as root.
 #
 # With --tools it also installs what the hand-run tools need: XBoard, its
 # UCI/UCCI adapter and maxqi for tools/tournament.py and the matches in
@@ -48,6 +49,8 @@ PACKAGES="
   dbus-daemon
   at-spi2-core
   libglib2.0-bin
+  procps
+  util-linux
   clang
   libfuzzer-14-dev
   libclang-rt-14-dev

@@ -21,9 +21,21 @@ ready=$3
 keys=$4
 shift 5
 
-for tool in Xvfb openbox orca xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb openbox orca xdotool xprop flock dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (scripts/install-deps.sh)" >&2; exit 1; }
 done
+
+# Orca runs once per user on the whole machine: a second one refuses to
+# start, and one started with --replace kills the first. So sessions (of
+# this checkout or another) take turns, and a screen reader the user is
+# running is never touched: the session says so and stops. Only this
+# script holds the lock, not what it starts, so nothing left over keeps it.
+exec 8>"${TMPDIR:-/tmp}/lorvane-orca-$(id -u).lock"
+flock -w 200 8 || { echo "another screen reader session kept the lock for 200 s" >&2; exit 1; }
+if others=$(pgrep -u "$(id -u)" -x orca); then
+  echo "Orca is already running (pid $(echo $others)); the session needs it to itself" >&2
+  exit 1
+fi
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/lorvane-orca.XXXXXX")
 chmod 700 "$run"
@@ -37,7 +49,11 @@ finish() {
 }
 trap finish EXIT
 
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$run/display" 2>"$run/xvfb.log" &
+# -noreset: an X server resets when its last client leaves. The first one
+# here, the accessibility bus launcher, leaves as soon as it has named its
+# bus on the root window; the reset wiped that name, and the window manager,
+# connecting at that moment, now and then found no display.
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset 5>"$run/display" 2>"$run/xvfb.log" 8>&- &
 xpid=$!
 for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
 [ -s "$run/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
@@ -59,9 +75,18 @@ dbus-run-session -- bash -c '
   pids+=($!)
   openbox >"$XDG_RUNTIME_DIR/openbox.log" 2>&1 &
   pids+=($!)
+  # Windows are activated through the window manager: wait until it has
+  # taken the screen.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    kill -0 "${pids[-1]}" 2>/dev/null || break
+    sleep 0.1
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
+    { echo "openbox did not take the screen:" >&2; cat "$XDG_RUNTIME_DIR/openbox.log" >&2; exit 1; }
   gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true 2>/dev/null || true
   sleep 1
-  orca --replace --debug-file="$ORCA_LOG.debug" >"$XDG_RUNTIME_DIR/orca.log" 2>&1 &
+  orca --debug-file="$ORCA_LOG.debug" >"$XDG_RUNTIME_DIR/orca.log" 2>&1 &
   orca=$!
   pids+=($orca)
   # Orca takes a few seconds to settle before it hears anything.
@@ -76,7 +101,13 @@ dbus-run-session -- bash -c '
     if [ -n "$window" ] && xdotool windowactivate --sync "$window" 2>/dev/null; then active=1; break; fi
     sleep 1
   done
-  [ -n "$active" ] || { echo "no window named $WINDOW_NAME" >&2; cat "$XDG_RUNTIME_DIR/program.log" >&2; exit 1; }
+  if [ -z "$active" ]; then
+    echo "no window named $WINDOW_NAME could be activated; windows so named:" \
+      "$(xdotool search --name "$WINDOW_NAME" 2>&1 | tr "\n" " ")" >&2
+    [ -z "$window" ] || xdotool windowactivate --sync "$window" 2>&1 | head -n 2 >&2
+    cat "$XDG_RUNTIME_DIR/program.log" "$XDG_RUNTIME_DIR/openbox.log" >&2
+    exit 1
+  fi
   for _ in $(seq 600); do grep -Eqs "SPEECH OUTPUT: .*($READY)" "$ORCA_LOG.debug" && break; sleep 0.1; done
   grep -Eqs "SPEECH OUTPUT: .*($READY)" "$ORCA_LOG.debug" || { echo "Orca never said: $READY" >&2; exit 1; }
   # A page is read out as it loads: the keys wait until Orca is quiet.
@@ -105,7 +136,7 @@ dbus-run-session -- bash -c '
   kill "${pids[-1]}" 2>/dev/null || true
   kill "$orca" 2>/dev/null || true
   for _ in $(seq 100); do kill -0 "$orca" 2>/dev/null || break; sleep 0.1; done
-' bash "$@" || status=$?
+' bash "$@" 8>&- || status=$?
 
 # "SPEECH OUTPUT: 'words'" lines, in the order Orca spoke them.
 sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'\({.*\)\?$/\1/p" "$log.debug" >"$log"
