@@ -15,10 +15,12 @@
 # With --qt-windows: only what builds Qt for Windows (scripts/build-qt.sh),
 # nothing else, so that CI can start that long build while it installs the
 # rest.
-# With --web: emscripten, fonttools with brotli (the page's font), brotli,
-# webp (the page's pictures), nginx with its brotli_static module (make
-# serve-web and the browser tests serve the site with it), Chromium, Firefox,
-# WebKit's MiniBrowser with its WebDriver (make web, make test-web).
+# With --web: emscripten, fonttools with brotli (the page's font; munkres
+# meets its need for an assignment solver, which SciPy would otherwise meet
+# with some 30 packages and 50 MB more), brotli, webp (the page's pictures),
+# nginx with its brotli_static module (make serve-web and the browser tests
+# serve the site with it), Chromium, Firefox, WebKit's MiniBrowser with its
+# WebDriver (make web, make test-web).
 # Several options may be given.
 set -eu
 
@@ -106,6 +108,7 @@ WEB_PACKAGES="
   emscripten
   fonttools
   python3-fonttools
+  python3-munkres
   python3-brotli
   brotli
   webp
