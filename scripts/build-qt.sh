@@ -39,7 +39,8 @@ common="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
 # not use, the undo framework, text formats other than plain and HTML, image
 # formats other than PNG, animations, pictures, PDF, the tray, processes,
 # shared memory, translations, other calendars, gestures, XML streams, the
-# graphics view, style sheets, and every widget and dialog the window does
+# graphics view, style sheets, MIME types, command lines, file watching,
+# sorting and identity proxies, and every widget and dialog the window does
 # not have (it has labels, radio buttons in a group box, a list, a menu bar
 # with menus, message boxes and its own picture controls). The Windows style
 # names the dock widget, the input dialog and the command link button, so
@@ -54,7 +55,8 @@ cut="transposeproxymodel concatenatetablesproxymodel undocommand undostack undog
   dial lcdnumber splashscreen syntaxhighlighter textbrowser fontdialog
   colordialog filedialog errormessage progressdialog wizard columnview
   tablewidget treewidget datawidgetmapper fontcombobox keysequenceedit
-  style_stylesheet"
+  style_stylesheet mimetype commandlineparser filesystemwatcher filesystemmodel
+  sortfilterproxymodel identityproxymodel"
 off() { for f in "$@"; do printf -- ' -DFEATURE_%s=OFF' "$f"; done; }
 
 case "$target" in
